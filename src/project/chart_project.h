@@ -19,6 +19,8 @@ namespace orvanta {
 struct ChartPoint {
   static constexpr int kNameCapacity = 10;
   static constexpr int kDescriptionCapacity = 30;
+  static constexpr int kProcessNameCapacity = 20;
+  static constexpr int kCoefficientNameCapacity = 20;
   std::string name;
   std::string description;
   AirState state;
@@ -32,6 +34,8 @@ struct ChartPoint {
 };
 
 struct AirProcess {
+  static constexpr int kNameCapacity = 20;
+  static constexpr int kPointNameCapacity = 10;
   std::string name;         // capacity 20
   std::string start_point;  // capacity 10
   std::string end_point;    // capacity 10
@@ -42,6 +46,9 @@ struct AirProcess {
 };
 
 struct DirectionCoefficient {
+  static constexpr int kNameCapacity = 20;
+  static constexpr int kPointNameCapacity = 10;
+  static constexpr int kGainCapacity = 10;
   std::string name;  // capacity 20
   double epsilon = 0;  // [kJ/kg]
   std::string point_name;  // capacity 10
@@ -53,15 +60,48 @@ struct DirectionCoefficient {
 };
 
 struct AirFlowLink {
+  // In memory the names keep the capacities of what they name; the file
+  // keeps 20 characters of the process name and 10 of the coefficient name.
+  static constexpr int kProcessNameCapacity = 20;
+  static constexpr int kCoefficientNameCapacity = 20;
+  static constexpr int kFileCoefficientNameCapacity = 10;
   std::string process_name;      // the file keeps 20 characters
   std::string coefficient_name;  // the file keeps 10 characters
   bool enabled = false;
   friend bool operator==(const AirFlowLink&, const AirFlowLink&) = default;
 };
 
+// Texts cut to their capacities (characters), characters that Windows-1250
+// cannot hold replaced by '?': the item as it survives saving. Add* and
+// Replace* apply these themselves.
+ChartPoint FitToCapacity(ChartPoint p);
+AirProcess FitToCapacity(AirProcess p);
+DirectionCoefficient FitToCapacity(DirectionCoefficient c);
+AirFlowLink FitToCapacity(AirFlowLink link);
+
+// Why a change was refused.
+enum class EditError {
+  None,
+  PointTableFull,        // 50 points
+  ProcessTableFull,      // 20 processes
+  CoefficientTableFull,  // 19 coefficients (the 20th file slot holds the link)
+  EmptyName,             // an item without a name would leave a gap in the slots
+  DuplicatePointName,    // AddPoint only; dialogs check first with their own texts
+  NoSuchItem,            // Replace* with an index outside the used slots
+};
+
+struct EditResult {
+  EditError error = EditError::None;
+  operator bool() const { return error == EditError::None; }  // NOLINT: used as a success flag
+  // Text for a message box; empty on success.
+  std::string Message() const;
+};
+
 // Slots numbered from 0 here (the user-visible numbers are 1-based).
 class ChartProject {
  public:
+  ChartProject();
+
   static constexpr int kPointSlots = 50;
   static constexpr int kProcessSlots = 20;
   static constexpr int kCoefficientSlots = 20;
@@ -84,16 +124,19 @@ class ChartProject {
   void set_file_name(std::string f) { file_name_ = std::move(f); }
   void SetAirFlowLink(AirFlowLink link);
 
-  // Changes. Each sets modified. Add* return false (and change nothing) when
-  // the table is full: 50 points, 20 processes, 19 coefficients.
-  bool AddPoint(ChartPoint p);
-  void ReplacePoint(int index, ChartPoint p, const std::string& old_name);
+  // Changes. Each successful one sets modified. Add*/Replace* fit the texts
+  // to their capacities and refuse (changing nothing, result false) when the
+  // table is full (50 points, 20 processes, 19 coefficients), the name is
+  // empty, a point name is taken (AddPoint only) or the index is not a used
+  // slot. Delete* with an index outside the used slots do nothing.
+  EditResult AddPoint(ChartPoint p);
+  EditResult ReplacePoint(int index, ChartPoint p, const std::string& old_name);
   void DeletePoint(int index);
-  bool AddProcess(AirProcess p);
-  void ReplaceProcess(int index, AirProcess p);
+  EditResult AddProcess(AirProcess p);
+  EditResult ReplaceProcess(int index, AirProcess p);
   void DeleteProcess(int index);
-  bool AddCoefficient(DirectionCoefficient c);
-  void ReplaceCoefficient(int index, DirectionCoefficient c);
+  EditResult AddCoefficient(DirectionCoefficient c);
+  EditResult ReplaceCoefficient(int index, DirectionCoefficient c);
   void DeleteCoefficient(int index);
 
   // First used slot with that name, or -1.
@@ -112,7 +155,20 @@ class ChartProject {
   // The mixing refresh attaches here (first step of RefreshDependentPoints).
   void SetMixingRefresh(std::function<void(ChartProject&)> hook) { mixing_refresh_ = std::move(hook); }
 
+  // Points, processes, coefficients, counts, pb and link of `other`; this
+  // project's mixing hook, modified flag and file name stay.
+  void AssignContent(const ChartProject& other);
+  // Same points, processes, coefficients, counts, pb and link.
+  bool ContentEquals(const ChartProject& other) const;
+
+  // What an emptied slot holds (zeros, empty texts, no label position).
+  static ChartPoint EmptyPointSlot();
+  static AirProcess EmptyProcessSlot();
+  static DirectionCoefficient EmptyCoefficientSlot();
+
  private:
+  friend class ProjectFileAccess;  // builds projects from file images
+
   std::array<ChartPoint, kPointSlots> points_{};
   std::array<AirProcess, kProcessSlots> processes_{};
   std::array<DirectionCoefficient, kCoefficientSlots> coefficients_{};
