@@ -26,9 +26,10 @@ struct ChartSettings {
   ChartRange range;
   ChartLayout layout = ChartLayout::Mollier;
   UnitSystem units = UnitSystem::SI;
-  int comfort_zone = 0;  // 0 none, 1..5 (see comfort zones)
-  bool polish_labels = true;  // comfort-zone labels in Polish (language "PL" ticked)
-  bool polish_texts = true;   // process-table title and headings in Polish
+  int comfort_zone = 5;  // 0 none, 1..5 (see comfort zones); first run: 5, DIN 1946
+  // The first run's language is English (number 2), so both start false.
+  bool polish_labels = false;  // comfort-zone labels in Polish (language "PL" ticked)
+  bool polish_texts = false;   // process-table title and headings in Polish
 
   // Check boxes CB1..CB19 of the settings window; index 0 is CB1.
   std::array<bool, 19> cb{true, true, true, true, true, true, true, true, true, true,
