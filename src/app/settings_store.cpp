@@ -183,9 +183,9 @@ AppSettings LoadSettings(const KeyValueStore& store) {
   c.pb = static_cast<double>(Rnd(c.pb));
 
   c.range.torg_down =
-      static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgdown", -30), kMinTorgDown, kMaxTorgDown));
-  c.range.torg_up = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgup", 35), kMinTorgUp, kMaxTorgUp));
-  c.range.xorg = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Xorg", 20), kMinXorg, kMaxXorg));
+      static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgdown", -30), kTorgDownMin, kTorgDownMax));
+  c.range.torg_up = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgup", 35), kTorgUpMin, kTorgUpMax));
+  c.range.xorg = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Xorg", 20), kXorgMin, kXorgMax));
 
   for (int i = 0; i < 19; ++i) c.cb[static_cast<size_t>(i)] = FlagValue(store, CheckBoxName(i));
   int selected = -1;
