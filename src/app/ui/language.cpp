@@ -100,7 +100,8 @@ void SetItems(QObject* o, const QStringList& items) {
 QString Text(int n) { return QString::fromStdString(ActiveLanguageTexts().Text(n)); }
 
 void ApplyLanguageTexts(QWidget* window) {
-  if (!window || window->objectName().isEmpty()) return;
+  // Before any language file is loaded the windows keep their own texts.
+  if (!window || window->objectName().isEmpty() || g_active_language == 0) return;
   const QByteArray name = window->objectName().toLatin1();
   const auto rows = CaptionRowsOf(name.constData());
   if (rows.empty()) return;
@@ -122,9 +123,12 @@ void ApplyLanguageTexts(QWidget* window) {
     std::sort(entries.begin(), entries.end());
     QStringList items;
     for (int n : entries) items << Text(n);
+    if (items.join(QString()).isEmpty()) continue;
     SetItems(o, items);
   }
   for (const CaptionRow& r : rows) {
+    // An entry the file leaves empty keeps the caption the component has.
+    if (Text(r.entry).isEmpty()) continue;
     switch (r.kind) {
       case CaptionKind::Item: break;
       case CaptionKind::Window: window->setWindowTitle(Text(r.entry)); break;

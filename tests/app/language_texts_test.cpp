@@ -1,0 +1,134 @@
+#include "app/language_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "app/caption_map.h"
+
+namespace orvanta {
+namespace {
+
+std::string Lines(int first, int count, const char* eol = "\r\n") {
+  std::string s;
+  for (int i = first; i < first + count; ++i) s += "text " + std::to_string(i) + eol;
+  return s;
+}
+
+std::string WriteTemp(const std::string& name, const std::string& bytes) {
+  const auto path = std::filesystem::temp_directory_path() / name;
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path.string();
+}
+
+TEST(LanguageTexts, LoadsLineNIntoEntryNWithEitherLineEnd) {
+  LanguageTexts t;
+  const auto r = t.LoadLanguageBytes("Plik...\r\nNowy...\nOtwórz...\r\n  spaced  \r\n", 1250);
+  EXPECT_TRUE(r.opened);
+  EXPECT_EQ(r.lines, 4);
+  EXPECT_FALSE(r.code_page_used);
+  EXPECT_EQ(t.Text(1), "Plik...");
+  EXPECT_EQ(t.Text(2), "Nowy...");
+  EXPECT_EQ(t.Text(3), "Otwórz...");
+  EXPECT_EQ(t.Text(4), "  spaced  ");  // taken whole
+  EXPECT_EQ(t.Text(5), "");
+  EXPECT_EQ(t.Text(0), "");
+  EXPECT_EQ(t.Text(1401), "");
+}
+
+TEST(LanguageTexts, LongFileStopsAtTheLastEntry) {
+  LanguageTexts t;
+  const auto r = t.LoadLanguageBytes(Lines(1, 1500), 1252);
+  EXPECT_EQ(r.lines, kLanguageTextCount);
+  EXPECT_TRUE(r.truncated);
+  EXPECT_EQ(t.Text(1400), "text 1400");
+  EXPECT_EQ(t.Text(1401), "");
+}
+
+TEST(LanguageTexts, ShorterFileKeepsTheEntriesItDoesNotReach) {
+  LanguageTexts t;
+  t.LoadLanguageBytes(Lines(1, 1400), 1252);
+  const auto r = t.LoadLanguageBytes("eins\r\nzwei\r\n", 1252);
+  EXPECT_EQ(r.lines, 2);
+  EXPECT_FALSE(r.truncated);
+  EXPECT_EQ(t.Text(1), "eins");
+  EXPECT_EQ(t.Text(2), "zwei");
+  EXPECT_EQ(t.Text(3), "text 3");
+  EXPECT_EQ(t.Text(1400), "text 1400");
+}
+
+TEST(LanguageTexts, FileThatIsNotUtf8IsReadInItsCodePage) {
+  // "Zakończ", "Usuń punkt", "ŁUK" in Windows-1250.
+  const std::string cp1250 = "Zako\xF1" "cz\r\nUsu\xF1 punkt\r\n\xA3UK\r\n";
+  LanguageTexts t;
+  const auto r = t.LoadLanguageFile(WriteTemp("orvanta_cp1250.lng", cp1250), 1250);
+  EXPECT_TRUE(r.opened);
+  EXPECT_TRUE(r.code_page_used);
+  EXPECT_EQ(t.Text(1), "Zakończ");
+  EXPECT_EQ(t.Text(2), "Usuń punkt");
+  EXPECT_EQ(t.Text(3), "ŁUK");
+
+  // The same byte means "ñ" in Windows-1252.
+  LanguageTexts spanish;
+  spanish.LoadLanguageBytes("A\xF1o\n", 1252);
+  EXPECT_EQ(spanish.Text(1), "Año");
+}
+
+TEST(LanguageTexts, MissingFileChangesNothing) {
+  LanguageTexts t;
+  t.Set(5, "kept");
+  const auto r = t.LoadLanguageFile("/nonexistent/orvanta/xx.lng", 1250);
+  EXPECT_FALSE(r.opened);
+  EXPECT_EQ(t.Text(5), "kept");
+}
+
+TEST(LanguageTexts, Utf8Validation) {
+  EXPECT_TRUE(IsValidUtf8("ąęłóśżźćń ĄĘŁÓŚŻŹĆŃ"));
+  EXPECT_FALSE(IsValidUtf8("\xF1"));          // lone lead byte
+  EXPECT_FALSE(IsValidUtf8("\xC3"));          // truncated at the end
+  EXPECT_FALSE(IsValidUtf8("\xC0\x80"));      // overlong
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
+}
+
+TEST(LanguageTable, TwentyOneLanguagesInMenuOrder) {
+  ASSERT_EQ(Languages().size(), 21u);
+  EXPECT_STREQ(FindLanguage(1)->code, "pl");
+  EXPECT_STREQ(FindLanguage(2)->caption, "EN");
+  EXPECT_STREQ(FindLanguage(12)->code, "dk");
+  EXPECT_STREQ(FindLanguage(21)->code, "tr");
+  EXPECT_EQ(FindLanguage(1)->code_page, 1250);
+  EXPECT_EQ(FindLanguage(21)->code_page, 1254);
+  EXPECT_EQ(FindLanguage(0), nullptr);
+  EXPECT_EQ(FindLanguage(22), nullptr);
+}
+
+// The delivered Polish and English files: exactly 1400 lines, UTF-8, and a
+// text for every entry that a window caption uses.
+class DeliveredLanguageFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(DeliveredLanguageFile, HasAllEntriesAndEveryCaptionEntry) {
+  const std::string path = std::string(ORVANTA_DATA_SOURCE_DIR) + "/lng/" + GetParam() + ".lng";
+  std::ifstream in(path, std::ios::binary);
+  ASSERT_TRUE(in) << path;
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_TRUE(IsValidUtf8(bytes));
+  int line_ends = 0;
+  for (char c : bytes) line_ends += c == '\n';
+  EXPECT_EQ(line_ends, kLanguageTextCount);
+  LanguageTexts t;
+  const auto r = t.LoadLanguageBytes(bytes, 1252);
+  EXPECT_EQ(r.lines, kLanguageTextCount);
+  EXPECT_FALSE(r.truncated);
+  std::set<int> missing;
+  for (const CaptionRow& row : CaptionRows())
+    if (t.Text(row.entry).empty()) missing.insert(row.entry);
+  EXPECT_TRUE(missing.empty()) << "first missing entry " << *missing.begin() << " of " << missing.size();
+}
+
+INSTANTIATE_TEST_SUITE_P(PolishAndEnglish, DeliveredLanguageFile, ::testing::Values("pl", "en"));
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,205 @@
+#include "app/ui/language.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "app/caption_map.h"
+#include "app/language_texts.h"
+#include "app/settings_store.h"
+#include "app/ui/chart_settings_window.h"
+#include "app/ui/messages.h"
+
+namespace orvanta {
+namespace {
+
+// Points the data folder at the delivered files for the duration of a test.
+class DeliveredData : public ::testing::Test {
+ protected:
+  void SetUp() override { qputenv("ORVANTA_DATA_DIR", QByteArray(ORVANTA_DATA_SOURCE_DIR)); }
+};
+
+using LanguageMenu = DeliveredData;
+using LanguageSwitch = DeliveredData;
+
+TEST_F(LanguageMenu, OffersTheTwentyOneLanguages) {
+  const auto entries = LanguageMenuEntries();
+  ASSERT_EQ(entries.size(), 21u);
+  EXPECT_EQ(entries.front().caption, "PL");
+  EXPECT_EQ(entries[1].caption, "EN");
+  EXPECT_EQ(entries.back().caption, "TR");
+  EXPECT_EQ(entries.back().number, 21);
+  EXPECT_TRUE(LanguageFilePath(2).endsWith("lng/en.lng"));
+  EXPECT_TRUE(LanguageFilePath(0).isEmpty());
+}
+
+TEST_F(LanguageMenu, MissingFileIsReportedAndChangesNothing) {
+  RecordingResponder messages;
+  AppSettings s;
+  ChartSettingsWindow w(s);
+  ASSERT_TRUE(LoadLanguage(2));
+  const QString title = w.windowTitle();
+  const QString first = Text(2);
+  int changed = 0;
+  const auto connection =
+      QObject::connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, [&](int) { ++changed; });
+
+  ASSERT_FALSE(QFile::exists(LanguageFilePath(3)));  // "DE" is not delivered
+  EXPECT_FALSE(LoadLanguage(3));
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, "THE FILE WITH THE CHOOSEN LANGUAGE IS NOT FOUND");
+  EXPECT_EQ(messages.shown()[0].caption, "ORVANTA INFO");
+  EXPECT_EQ(ActiveLanguageNumber(), 2);
+  EXPECT_EQ(Text(2), first);
+  EXPECT_EQ(w.windowTitle(), title);
+  EXPECT_EQ(changed, 0);
+  QObject::disconnect(connection);
+}
+
+TEST_F(LanguageSwitch, AppliesToALiveWindowAndSwitchesBack) {
+  RecordingResponder messages;
+  AppSettings s;
+  ChartSettingsWindow w(s);
+  int changed = 0;
+  const auto connection =
+      QObject::connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, [&](int) { ++changed; });
+  auto* cb1 = w.findChild<QCheckBox*>("CheckBox1");
+  auto* cancel = w.findChild<QPushButton*>("BitBtn2");
+  auto* hidden_hint = w.findChild<QCheckBox*>("CheckBox19");
+  ASSERT_TRUE(cb1 && cancel && hidden_hint);
+
+  ASSERT_TRUE(LoadLanguage(1));
+  EXPECT_TRUE(PolishTicked());
+  EXPECT_EQ(cb1->text(), "RYSUJ IZOLINIĘ WILGOTNOŚCI");
+  EXPECT_EQ(cancel->text(), "ANULUJ");
+  EXPECT_EQ(w.windowTitle(), Text(906));
+  const QString polish_title = w.windowTitle();
+  const QString polish_hint = hidden_hint->toolTip();
+  EXPECT_FALSE(polish_hint.isEmpty());
+
+  ASSERT_TRUE(LoadLanguage(2));
+  EXPECT_FALSE(PolishTicked());
+  EXPECT_EQ(cancel->text(), "CANCEL");
+  EXPECT_NE(cb1->text(), "RYSUJ IZOLINIĘ WILGOTNOŚCI");
+  EXPECT_EQ(cb1->text(), Text(913));
+  EXPECT_NE(w.windowTitle(), polish_title);
+  EXPECT_NE(hidden_hint->toolTip(), polish_hint);
+
+  ASSERT_TRUE(LoadLanguage(1));
+  EXPECT_EQ(cb1->text(), "RYSUJ IZOLINIĘ WILGOTNOŚCI");
+  EXPECT_EQ(w.windowTitle(), polish_title);
+  EXPECT_EQ(hidden_hint->toolTip(), polish_hint);
+  EXPECT_EQ(changed, 3);
+  QObject::disconnect(connection);
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(LanguageSwitch, ListsAreRefilledInEntryOrderWithNothingSelected) {
+  // A stand-in for the main window with its comfort-zone box and a menu item.
+  QWidget main;
+  main.setObjectName("TForm25");
+  auto* zone = new QComboBox(&main);
+  zone->setObjectName("ComboBox1");
+  zone->addItems({"a", "b", "c", "d", "e", "f"});
+  zone->setCurrentIndex(5);
+  auto* file_menu = new QAction("Plik...", &main);
+  file_menu->setObjectName("PLIK1");
+
+  ASSERT_TRUE(LoadLanguage(2));
+  ApplyLanguageTexts(&main);
+  ASSERT_EQ(zone->count(), 6);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(zone->itemText(i), Text(1117 + i)) << i;
+  EXPECT_EQ(zone->currentIndex(), -1);
+  EXPECT_EQ(zone->placeholderText(), Text(1117));
+  EXPECT_EQ(file_menu->text(), Text(2));
+
+  zone->setCurrentIndex(2);
+  ASSERT_TRUE(LoadLanguage(1));
+  ApplyLanguageTexts(&main);
+  EXPECT_EQ(zone->count(), 6);
+  EXPECT_EQ(zone->itemText(0), Text(1117));
+  EXPECT_EQ(zone->currentIndex(), -1);
+  EXPECT_EQ(file_menu->text(), "Plik...");
+}
+
+TEST_F(LanguageSwitch, ShortFileKeepsTheEarlierTextsOfTheEntriesItDoesNotReach) {
+  RecordingResponder messages;
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkpath("lng"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(ORVANTA_DATA_SOURCE_DIR "/lng/en.lng"), dir.filePath("lng/en.lng")));
+  QFile de(dir.filePath("lng/de.lng"));
+  ASSERT_TRUE(de.open(QIODevice::WriteOnly));
+  de.write("\r\nDatei...\r\n");  // two lines
+  de.close();
+  qputenv("ORVANTA_DATA_DIR", dir.path().toLocal8Bit());
+
+  ASSERT_TRUE(LoadLanguage(2));
+  const QString english_new = Text(3);
+  ASSERT_TRUE(LoadLanguage(3));
+  EXPECT_EQ(Text(2), "Datei...");
+  EXPECT_EQ(Text(3), english_new);
+  EXPECT_EQ(ActiveLanguageNumber(), 3);
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(LanguageSwitch, StoredLanguageAtStartUp) {
+  RecordingResponder messages;
+  ASSERT_TRUE(LoadLanguage(2));
+  EXPECT_EQ(LoadStoredLanguage(0), 0);   // outside 1..21: nothing loaded
+  EXPECT_EQ(LoadStoredLanguage(22), 0);
+  EXPECT_EQ(ActiveLanguageNumber(), 2);
+  EXPECT_TRUE(messages.shown().empty());
+
+  // A stored language without its file: reported, Polish texts instead.
+  EXPECT_EQ(LoadStoredLanguage(5), 1);
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, "THE FILE WITH THE CHOOSEN LANGUAGE IS NOT FOUND");
+  EXPECT_EQ(ActiveLanguageNumber(), 1);
+  EXPECT_EQ(Text(10), "Zakończ");
+}
+
+// Every row of the caption table names a component of its window. The
+// windows that can be built now are checked; the others are listed once
+// here and move into `kBuilt` as they are written.
+TEST(CaptionTable, EveryRowNamesAComponentOfItsWindow) {
+  AppSettings settings;
+  const std::map<std::string, std::function<std::unique_ptr<QWidget>()>> kBuilt = {
+      {"TForm26", [&] { return std::make_unique<ChartSettingsWindow>(settings); }},
+  };
+  const std::set<std::string> kStillToCome = {
+      "TForm2",  "TForm3",  "TForm5",  "TForm7",  "TForm8",  "TForm9",  "TForm10", "TForm11",
+      "TForm12", "TForm13", "TForm14", "TForm15", "TForm16", "TForm17", "TForm18", "TForm20",
+      "TForm21", "TForm22", "TForm24", "TForm25", "TForm27", "TForm29", "TForm30", "TForm31",
+      "TForm32", "TForm34", "TForm35", "TForm38", "TForm39", "TForm40",
+  };
+  std::set<std::string> windows;
+  for (const CaptionRow& r : CaptionRows()) windows.insert(r.window);
+  for (const std::string& w : windows) EXPECT_TRUE(kBuilt.count(w) + kStillToCome.count(w) == 1) << w;
+
+  for (const auto& [name, make] : kBuilt) {
+    const auto window = make();
+    EXPECT_EQ(window->objectName().toStdString(), name);
+    for (const CaptionRow& r : CaptionRowsOf(name)) {
+      if (r.kind == CaptionKind::Window) continue;
+      EXPECT_NE(window->findChild<QObject*>(QString::fromLatin1(r.component)), nullptr)
+          << name << " has no " << r.component << " for entry " << r.entry;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orvanta
