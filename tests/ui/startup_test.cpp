@@ -2,20 +2,28 @@
 
 #include <QApplication>
 
+#include "app/ui/chart_view.h"
+#include "app/ui/language.h"
 #include "app/ui/main_window.h"
 #include "app/ui/messages.h"
 
 namespace orvanta {
 namespace {
 
-TEST(MainWindowStartup, HasTheProgramNameAndFormName) {
+// A first start in the user's own settings: the first-run values are written,
+// the chart is drawn and the caption names the unsaved project.
+TEST(MainWindowStartup, FirstStartDrawsTheChartAndNamesTheUnsavedProject) {
   RecordingResponder messages;
   MainWindow w;
   w.show();
   QApplication::processEvents();
   EXPECT_EQ(w.objectName(), "TForm25");
-  EXPECT_TRUE(w.windowTitle().startsWith("ORVANTA"));
+  const QString title = Text(105).isEmpty() ? QString("ORVANTA") : Text(105);
+  EXPECT_EQ(w.windowTitle(), title + " - beznazwy.ovt");
+  EXPECT_FALSE(w.chart_image().isNull());
+  EXPECT_EQ(w.chart_image().size(), w.chart_view()->size());
   EXPECT_TRUE(messages.shown().empty());
+  w.close();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
-// The orvanta program.
+// The orvanta program: the main window, with a project file as the optional
+// first argument.
 #include <QApplication>
+#include <QStringList>
 #include <cstdio>
 #include <cstring>
 
@@ -16,6 +18,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("ORVANTA");
   QApplication::setOrganizationName("ORVANTA");
   orvanta::MainWindow window;
+  const QStringList args = QApplication::arguments();
+  if (args.size() > 1 && !args.at(1).startsWith("--")) window.OpenStartupProject(args.at(1));
   window.show();
   return app.exec();
 }

@@ -1,14 +1,186 @@
+// The program's main window ("TForm25"): the chart of humid air, the panel of
+// defined points with the readout, legend and pressure, the toolbars and the
+// menus. It owns the one open project and the settings of the run, and every
+// change ends with FullRedraw().
 #pragma once
 
+#include <QHash>
+#include <QImage>
 #include <QMainWindow>
+#include <QPixmap>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/settings_store.h"
+#include "project/chart_project.h"
+#include "project/process_loads.h"
+
+class QAction;
+class QAbstractButton;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+class QTreeWidget;
+class QFrame;
 
 namespace orvanta {
 
-// The program's main window (the chart and its tools).
+class ChartView;
+class ChartSettingsWindow;
+
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  // The settings live in `store`; without one, in the user's settings.
+  explicit MainWindow(std::unique_ptr<KeyValueStore> store = nullptr, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  ChartProject& project() { return project_; }
+  AppSettings& settings() { return settings_; }
+  ChartView* chart_view() { return image1_; }
+
+  // Reads the settings (first call of a run only), writes the first-run
+  // values when there are none, redraws the chart in the current layout and
+  // units, places and shows the controls, and sets the caption.
+  void FullRedraw();
+
+  // The start-up project (first command-line argument): opened like "Otwórz..."
+  // without the dialog, so the chart shows it at the project's own pressure.
+  // Returns false (project empty, message shown) when the file is unreadable.
+  bool OpenStartupProject(const QString& path);
+
+  // The project commands. Each returns whether it completed (false: refused,
+  // cancelled or failed; the project is then as it was).
+  bool NewProject();
+  bool OpenProject();
+  bool OpenProjectFile(const QString& path);
+  bool SaveProject();
+  bool SaveProjectAs();
+
+  // The menu item, button action or pop-up item with that objectName
+  // ("Nowy1", "DODAJPUNKTDOWOLNY1" …), or nullptr.
+  QAction* Command(const QString& object_name) const;
+  // Connects a command whose window comes later and enables it. Commands
+  // without a handler stay disabled. "Wspkierunkowyprzemiany1" is, besides,
+  // enabled only while at least one point exists.
+  void SetCommandHandler(const QString& object_name, std::function<void()> handler);
+
+  // The window caption: language text 105, " - " and the project path, or
+  // " - beznazwy.ovt" for an unsaved project.
+  QString CaptionSuffix() const;
+
+  // The chart picture of the last redraw (Wimg x Himg).
+  const QImage& chart_image() const;
+  // The process loads as the last redraw's process table showed them.
+  const ProcessLoadTexts& process_load_texts() const { return load_texts_; }
+
+ signals:
+  // After every full redraw (the points tree and lists refill here).
+  void Redrawn();
+  // After New and Open: the dialogs that keep inputs of the old project
+  // (mixing definitions, point and process fields) empty them.
+  void ProjectReplaced();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Construction (main_window_build.cpp).
+  void BuildMenus();
+  void BuildToolbars(QWidget* central);
+  void BuildPointPanel(QWidget* central);
+  void BuildZoomButtons(QWidget* central);
+  QAction* AddCommand(QMenu* menu, const QString& object_name, const QString& text,
+                      const QKeySequence& shortcut = {});
+  QAction* NewCommand(const QString& object_name, const QString& text);
+  void BindButton(QAbstractButton* button, QAction* action);
+  QToolButton* ToolButton(QWidget* parent, const QString& object_name, const QString& text, QAction* action);
+
+  // Redraw steps (main_window.cpp).
+  void LoadSettingsOnce();
+  void ApplySettingsToControls();
+  void ReadControlsIntoSettings();
+  void ApplyUnitTexts();
+  void ApplyVisibility();
+  void PlaceControls();
+  void RenderChartImage();
+  void UpdateCaption();
+  void ShowStartupNews();
+
+  // Commands (main_window_commands.cpp).
+  void ConnectCommands();
+  void Zoom(std::optional<ChartRange> (*zoom)(ChartRange));
+  void ZoomDefault();
+  void OnComfortComboChanged(int index);
+  void OnComfortMenuItem(int zone_index);
+  void SyncComfortTicks();
+  void OnPressureChanged(int hpa);
+  void OnLanguageItem(int number);
+  void SyncLanguageTicks();
+  void OnLanguageChanged();
+  void ShowChartSettings();
+  void OnSettingsAccepted(double pb);
+  void OnCloseButton();
+  bool AskToKeepChanges(int text_number);  // false: the command must stop
+  void ApplyProjectPressure(double pb);
+  void OpenWebSite();
+  void OpenManual();
+
+  std::unique_ptr<KeyValueStore> store_;
+  AppSettings settings_;
+  ChartProject project_;
+  bool settings_loaded_ = false;
+  bool news_checked_ = false;
+  bool redrawing_ = false;
+  bool closing_confirmed_ = false;
+  bool redraw_pending_ = false;
+
+  ProcessLoadTexts load_texts_;  // of the last drawn process table (for the report)
+
+  QHash<QString, QAction*> commands_;
+  QHash<QString, bool> command_available_;
+
+  ChartView* image1_ = nullptr;
+  QLabel* image2_ = nullptr;  // logo
+  QPixmap logo_;
+  ChartSettingsWindow* settings_window_ = nullptr;
+
+  QGroupBox* groupbox1_ = nullptr;  // calculators
+  QGroupBox* groupbox2_ = nullptr;  // heat and moisture balance
+  QGroupBox* groupbox4_ = nullptr;  // comfort zone
+  QGroupBox* groupbox5_ = nullptr;  // layout
+  QGroupBox* groupbox6_ = nullptr;  // unit system
+  QComboBox* combo1_ = nullptr;     // comfort zone
+  QComboBox* combo2_ = nullptr;     // layout
+  QComboBox* combo3_ = nullptr;     // unit system
+  QWidget* top_bar_ = nullptr;
+
+  QGroupBox* groupbox3_ = nullptr;  // point panel
+  QLabel* label41_ = nullptr;
+  QTreeWidget* tree_ = nullptr;
+  QPushButton* button1_ = nullptr;
+  QPushButton* button2_ = nullptr;
+  QFrame* panel1_ = nullptr;  // legend
+  QFrame* panel2_ = nullptr;  // pressure
+  QFrame* panel3_ = nullptr;  // readout
+  QSpinBox* updown1_ = nullptr;
+  QPushButton* bitbtn1_ = nullptr;
+  QHash<QString, QLabel*> labels_;  // Label1 … Label50 by name
+
+  std::array<QPushButton*, 6> zoom_buttons_{};  // Button4 … Button9
+  QMenu* popup1_ = nullptr;
+  QMenu* popup2_ = nullptr;
+  QMenu* popup4_ = nullptr;
+  QMenu* language_menu_ = nullptr;
 };
 
 }  // namespace orvanta

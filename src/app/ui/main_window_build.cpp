@@ -1,0 +1,453 @@
+// Construction of the main window's menus, toolbars, point panel and zoom
+// buttons. Texts here are the design-time (Polish) ones; the language file
+// replaces most of them at the first redraw.
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/ui/chart_view.h"
+#include "app/ui/language.h"
+#include "app/ui/main_window.h"
+
+namespace orvanta {
+namespace {
+
+QPixmap DefaultLogo() {
+  QPixmap pixmap(150, 56);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 0, 128), 2));
+  p.setBrush(QColor(235, 240, 250));
+  p.drawRoundedRect(QRectF(1, 1, 148, 54), 8, 8);
+  QFont f("Tahoma");
+  f.setPixelSize(26);
+  f.setBold(true);
+  p.setFont(f);
+  p.drawText(QRect(0, 0, 150, 56), Qt::AlignCenter, "ORVANTA");
+  return pixmap;
+}
+
+QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  return l;
+}
+
+}  // namespace
+
+QAction* MainWindow::NewCommand(const QString& object_name, const QString& text) {
+  auto* a = new QAction(text, this);
+  a->setObjectName(object_name);
+  a->setEnabled(false);  // until a handler is connected
+  commands_.insert(object_name, a);
+  return a;
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, const QString& object_name, const QString& text,
+                                const QKeySequence& shortcut) {
+  QAction* a = NewCommand(object_name, text);
+  if (!shortcut.isEmpty()) {
+    a->setShortcut(shortcut);
+    a->setShortcutContext(Qt::WindowShortcut);
+  }
+  menu->addAction(a);
+  return a;
+}
+
+void MainWindow::BindButton(QAbstractButton* button, QAction* action) {
+  button->setEnabled(action->isEnabled());
+  connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+  connect(button, &QAbstractButton::clicked, action, [action] {
+    if (action->isEnabled()) action->trigger();
+  });
+}
+
+QToolButton* MainWindow::ToolButton(QWidget* parent, const QString& object_name, const QString& text,
+                                    QAction* action) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(object_name);
+  b->setText(text);
+  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  b->setAutoRaise(false);
+  b->setMinimumHeight(26);
+  if (action) BindButton(b, action);
+  return b;
+}
+
+void MainWindow::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  auto menu = [&](const QString& name, const QString& text) {
+    QMenu* m = bar->addMenu(text);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
+    return m;
+  };
+  auto submenu = [&](QMenu* parent, const QString& name, const QString& text) {
+    QMenu* m = parent->addMenu(text);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
+    return m;
+  };
+
+  QMenu* file = menu("PLIK1", "Plik...");
+  AddCommand(file, "Nowy1", "Nowy...", QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddCommand(file, "Otwrz1", "Otwórz...", QKeySequence(Qt::CTRL | Qt::Key_O));
+  AddCommand(file, "Za", "Zapisz...", QKeySequence(Qt::CTRL | Qt::Key_S));
+  AddCommand(file, "Zapisz1", "Zapisz jako", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  file->addSeparator();
+  AddCommand(file, "Zapiszjakoobraz1", "Zapisz jako obraz", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+  AddCommand(file, "Ustawieniawydruku1", "Ustawienia wydruku", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U));
+  AddCommand(file, "Drukuj1", "Drukuj...", QKeySequence(Qt::CTRL | Qt::Key_P));
+  file->addSeparator();
+  AddCommand(file, "Zakocz1", "Zakończ", QKeySequence(Qt::CTRL | Qt::Key_X));
+
+  QMenu* options = menu("Opcje1", "Opcje...");
+  AddCommand(options, "Ustawienia1", "Ustawienia", QKeySequence(Qt::CTRL | Qt::Key_U));
+
+  QMenu* view = menu("Widok1", "Widok...");
+  AddCommand(view, "Rozmiaroryginalny1", "Rozmiar oryginalny");
+  AddCommand(view, "XXX1", "Zwiększ zakres X");
+  AddCommand(view, "XXX2", "Zmniejsz zakres X");
+  AddCommand(view, "ttt1", "Zwiększ zakres t");
+  AddCommand(view, "ttt2", "Zmniejsz zakres t");
+
+  QMenu* add = menu("Dodajpunkt1", "Dodaj...");
+  AddCommand(add, "DODAJPUNKTDOWOLNY1", "Dodaj punkt dowolny");
+  AddCommand(add, "DEFINIUJPUNKTMIESZANIA1", "Definiuj punkt mieszania");
+  AddCommand(add, "DEFINIUJPUNKTCHODZENIA1", "Definiuj punkt chłodzenia");
+  AddCommand(add, "Definiujprzemian1", "Definiuj przemianę");
+  AddCommand(add, "Wspkierunkowyprzemiany1", "Definiuj współczynnik");
+
+  QMenu* process = menu("Przemiana1", "Przemiana...");
+  AddCommand(process, "Listaprzemian1", "Lista przemian");
+  AddCommand(process, "Lis1", "Lista współczynników przemian");
+
+  QMenu* tools = menu("Narzdzia1", "Narzędzia...");
+  QMenu* calculators = submenu(tools, "Kalkulatory1", "Kalkulatory");
+  AddCommand(calculators, "Kalkulatorstratcinienia1", "Kalkulator strat ciśnienia");
+  AddCommand(calculators, "Kalkulatorbilansupowietrza1", "Kalkulator bilansu powietrza");
+  AddCommand(calculators, "Kalkulatorelementwregulacyjnych1", "Kalkulator elementów regulacyjnych");
+  AddCommand(calculators, "Kalkulatorcentralwentylacyjnych1", "Kalkulator central wentylacyjnych");
+  AddCommand(calculators, "KalkulatorbasenwVDI20892", "Kalkulator basenów VDI 2089");
+  AddCommand(calculators, "Kalkulatorakustyczny1", "Kalkulator akustyczny");
+  AddCommand(calculators, "Kalkulatorzuyciaenergii1", "Kalkulator zużycia energii");
+  AddCommand(calculators, "Kalkulatorstratzyskwciepawkanale1", "Kalkulator strat/zysków ciepła w kanale");
+  QMenu* comfort = submenu(tools, "Polekomfortu1", "Zaznacz pole komfortu");
+  for (auto [name, text] : {std::pair{"wgASHRAE1997lato1", "wg. ASHRAE 1997: lato"},
+                            std::pair{"wgASHRAE1997zima1", "wg. ASHRAE 1997: zima"},
+                            std::pair{"wgDIN19461", "wg. DIN 1946"},
+                            std::pair{"wgDINEN137792004lato1", "wg. DIN EN 13779:2004: lato"},
+                            std::pair{"wgDINEN137792004zima1", "wg. DIN EN 13779:2004: zima"}}) {
+    QAction* a = AddCommand(comfort, name, text);
+    a->setCheckable(true);
+  }
+  QMenu* balance = submenu(tools, "Bilanscieplnowilgotnociowy1", "Bilans cieplno-wilgotnościowy");
+  AddCommand(balance, "Zyskiciepaodpowierzchniwody1", "Zyski ciepła od powierzchni wody");
+  AddCommand(balance, "Zyskiciepaodludzi1", "Zyski ciepła od ludzi");
+
+  QMenu* help = menu("Pomoc1", "Pomoc...");
+  AddCommand(help, "Oprogramie1", "O programie");
+  AddCommand(help, "Pomoc2", "Pomoc");
+  AddCommand(help, "Stronawwwprogramu1", "Strona www programu");
+
+  QMenu* update = menu("Aktualizuzacja1", "Aktualizacja...");
+  AddCommand(update, "Sprawdaktualizacj1", "Sprawdź aktualizację");
+
+  language_menu_ = menu("Jzyk1", "Język");
+  auto* language_group = new QActionGroup(this);
+  language_group->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);  // ticks are set by the loader
+  for (const LanguageMenuEntry& e : LanguageMenuEntries()) {
+    const QString name = e.number == 1 ? QString("Polski1") : e.number == 2 ? QString("Angielski1")
+                                                                            : QString("Jezyk%1").arg(e.number);
+    QAction* a = AddCommand(language_menu_, name, e.caption);
+    a->setCheckable(true);
+    a->setData(e.number);
+    language_group->addAction(a);
+  }
+
+  // Zoom items directly on the menu bar.
+  for (auto [name, text] : {std::pair{"Xplus1", "X+"}, std::pair{"Xminus1", "X-"}, std::pair{"Tplus1", "T+"},
+                            std::pair{"Tminus1", "T-"}, std::pair{"Defaultsize1", "Default size"}}) {
+    QAction* a = NewCommand(name, text);
+    bar->addAction(a);
+  }
+
+  // Pop-up menu of the points tree.
+  popup1_ = new QMenu(this);
+  popup1_->setObjectName("PopupMenu1");
+  AddCommand(popup1_, "Dodajpunkt2", "Dodaj punkt dowolny");
+  AddCommand(popup1_, "Definiujpunktmieszania2", "Definiuj punkt mieszania");
+  AddCommand(popup1_, "Definiujpunktchodzenia2", "Definiuj punkt chłodzenia");
+  popup1_->addSeparator();
+  AddCommand(popup1_, "Edytujpunkt1", "Edytuj punkt");
+  AddCommand(popup1_, "Usupunkt1", "Usuń punkt");
+  popup1_->addSeparator();
+  AddCommand(popup1_, "Zapami1", "Zapamiętaj punkt w bibliotece");
+  AddCommand(popup1_, "Wczytajpunktzbiblioteki1", "Wczytaj punkt z biblioteki");
+  AddCommand(popup1_, "Eksportujwartocipunktwdoplikutxt1", "Eksportuj wartości punktów do pliku *.txt");
+
+  // Pop-up menu of the chart.
+  popup2_ = new QMenu(this);
+  popup2_->setObjectName("PopupMenu2");
+  QMenu* add_point = submenu(popup2_, "Dodajpunkt5", "Dodaj punkt");
+  AddCommand(add_point, "DodajPunkt4", "Dodaj punkt dowolny...");
+  AddCommand(add_point, "Dodajpunktmieszania1", "Definiuj punkt mieszania");
+  AddCommand(add_point, "Definiujpunktchodzenia4", "Definiuj punkt chłodzenia");
+  AddCommand(popup2_, "DodajPrzemian1", "Dodaj Przemianę...");
+  AddCommand(popup2_, "Dodajwspczynnikkierunkowy1", "Dodaj współczynnik kierunkowy");
+  popup2_->addSeparator();
+  AddCommand(popup2_, "Edytujpunkt2", "Edytuj punkt");
+  AddCommand(popup2_, "Usupunkt2", "Usuń punkt");
+  popup2_->addSeparator();
+  AddCommand(popup2_, "Zapamitajpunktwbibliotece1", "Zapamiętaj punkt w bibliotece");
+  AddCommand(popup2_, "Wczytajpunktzbiblioteki2", "Wczytaj punkt z biblioteki");
+
+  // Pop-up menu of "POBIERZ WYKRES".
+  popup4_ = new QMenu(this);
+  popup4_->setObjectName("PopupMenu4");
+  AddCommand(popup4_, "KOPIUJDOSCHOWKA1", "KOPIUJ DO SCHOWKA");
+  AddCommand(popup4_, "OTWRZIEDYTUJWPAINT1", "OTWÓRZ I EDYTUJ W PAINT");
+}
+
+void MainWindow::BuildToolbars(QWidget* central) {
+  top_bar_ = new QWidget(central);
+  top_bar_->setObjectName("TopBar");
+  auto* row = new QHBoxLayout(top_bar_);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(6);
+
+  auto group = [&](const QString& name, const QString& title) {
+    auto* g = new QGroupBox(title, top_bar_);
+    g->setObjectName(name);
+    auto* l = new QHBoxLayout(g);
+    l->setContentsMargins(4, 2, 4, 2);
+    l->setSpacing(2);
+    row->addWidget(g);
+    return g;
+  };
+
+  groupbox1_ = group("GroupBox1", "Kalkulatory");
+  for (auto [name, text, command] :
+       {std::tuple{"BitBtn2", "K.S.C.", "Kalkulatorstratcinienia1"},
+        std::tuple{"BitBtn3", "K.B.P.", "Kalkulatorbilansupowietrza1"},
+        std::tuple{"BitBtn4", "K.E.R.", "Kalkulatorelementwregulacyjnych1"},
+        std::tuple{"BitBtn5", "K.C.W.", "Kalkulatorcentralwentylacyjnych1"},
+        std::tuple{"BitBtn6", "K.H.B.", "KalkulatorbasenwVDI20892"},
+        std::tuple{"BitBtn10", "K.O.A", "Kalkulatorakustyczny1"}})
+    groupbox1_->layout()->addWidget(ToolButton(groupbox1_, name, text, commands_.value(command)));
+
+  groupbox2_ = group("GroupBox2", "");
+  for (auto [name, text, command] : {std::tuple{"BitBtn7", "Z.C.W", "Zyskiciepaodpowierzchniwody1"},
+                                     std::tuple{"BitBtn8", "Z.C.L.", "Zyskiciepaodludzi1"},
+                                     std::tuple{"BitBtn9", "K.Z.E.", "Kalkulatorzuyciaenergii1"},
+                                     std::tuple{"BitBtn11", "K.W.P", "Kalkulatorstratzyskwciepawkanale1"}})
+    groupbox2_->layout()->addWidget(ToolButton(groupbox2_, name, text, commands_.value(command)));
+
+  // Points and processes: SpeedButton1 adds a free point like the menu; the
+  // others add a point together with its process.
+  auto* points = group("GroupBox7", "");
+  points->layout()->addWidget(ToolButton(points, "SpeedButton1", "+P", commands_.value("DODAJPUNKTDOWOLNY1")));
+  const char* process_buttons[] = {"+H", "-C", "-S", "AC", "MX", "ST", "WA", "DK", "DS"};
+  for (int k = 2; k <= 10; ++k) {
+    QAction* a = NewCommand(QString("SpeedButton%1Click").arg(k), process_buttons[k - 2]);
+    points->layout()->addWidget(ToolButton(points, QString("SpeedButton%1").arg(k), process_buttons[k - 2], a));
+  }
+
+  groupbox4_ = group("GroupBox4", "Pole komfortu");
+  combo1_ = new QComboBox(groupbox4_);
+  combo1_->setObjectName("ComboBox1");
+  combo1_->addItems({"UKRYJ WSZYSTKIE", "ZGODNIE Z ASHRAE 1997:lato", "ZGODNIE Z ASHRAE 1997:zima",
+                     "ZGODNIE Z EN 13779:lato", "ZGODNIE Z EN 13779:zima", "ZGODNIE Z DIN 19461"});
+  combo1_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  groupbox4_->layout()->addWidget(combo1_);
+
+  groupbox5_ = group("GroupBox5", "Układ");
+  combo2_ = new QComboBox(groupbox5_);
+  combo2_->setObjectName("ComboBox2");
+  combo2_->addItems({"MOLLIER", "CARRIER"});
+  groupbox5_->layout()->addWidget(combo2_);
+
+  groupbox6_ = group("GroupBox6", "System jednostek");
+  combo3_ = new QComboBox(groupbox6_);
+  combo3_->setObjectName("ComboBox3");
+  combo3_->addItems({"SI", "IMP"});
+  groupbox6_->layout()->addWidget(combo3_);
+
+  auto* links = group("GroupBox8", "");
+  QAction* knowledge = NewCommand("BitBtn12Click", "Wiedza");
+  QAction* videos = NewCommand("BitBtn15Click", "YouTube");
+  links->layout()->addWidget(ToolButton(links, "BitBtn12", "Wiedza", knowledge));
+  links->layout()->addWidget(ToolButton(links, "BitBtn15", "YouTube", videos));
+  QAction* chart_menu = NewCommand("BitBtn14Click", "POBIERZ WYKRES");
+  QAction* report = NewCommand("BitBtn16Click", "CREATE RAPORT");
+  links->layout()->addWidget(ToolButton(links, "BitBtn14", "POBIERZ WYKRES", chart_menu));
+  links->layout()->addWidget(ToolButton(links, "BitBtn16", "CREATE RAPORT", report));
+  row->addStretch(1);
+}
+
+void MainWindow::BuildPointPanel(QWidget* central) {
+  groupbox3_ = new QGroupBox(central);
+  groupbox3_->setObjectName("GroupBox3");
+  groupbox3_->setAutoFillBackground(true);
+  groupbox3_->setFixedWidth(260);
+  auto* col = new QVBoxLayout(groupbox3_);
+  col->setContentsMargins(6, 4, 6, 6);
+  col->setSpacing(4);
+
+  // Drag handle and title.
+  auto* head = new QHBoxLayout;
+  auto* image3 = NamedLabel(groupbox3_, "Image3", QString::fromUtf8("\u2725"));
+  image3->setToolTip("Złap i przesuń");
+  image3->setCursor(Qt::SizeAllCursor);
+  image3->setFixedSize(22, 22);
+  image3->setAlignment(Qt::AlignCenter);
+  image3->setFrameShape(QFrame::Panel);
+  label41_ = NamedLabel(groupbox3_, "Label41", "ZDEFINIOWANE PUNKTY");
+  head->addWidget(image3);
+  head->addWidget(label41_, 1);
+  col->addLayout(head);
+
+  tree_ = new QTreeWidget(groupbox3_);
+  tree_->setObjectName("TreeView1");
+  tree_->setHeaderHidden(true);
+  tree_->setToolTip("Lista zdefiniowanych punktów");
+  tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tree_->setMinimumHeight(120);
+  tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(tree_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { popup1_->popup(tree_->viewport()->mapToGlobal(pos)); });
+  col->addWidget(tree_, 1);
+
+  button1_ = new QPushButton("LISTA PRZEMIAN", groupbox3_);
+  button1_->setObjectName("Button1");
+  button2_ = new QPushButton("LISTA WSP. KIER. PRZEMIAN", groupbox3_);
+  button2_->setObjectName("Button2");
+  BindButton(button1_, commands_.value("Listaprzemian1"));
+  BindButton(button2_, commands_.value("Lis1"));
+  col->addWidget(button1_);
+  col->addWidget(button2_);
+
+  // Readout of the state under the cursor.
+  panel3_ = new QFrame(groupbox3_);
+  panel3_->setObjectName("Panel3");
+  panel3_->setFrameShape(QFrame::StyledPanel);
+  auto* grid = new QGridLayout(panel3_);
+  grid->setContentsMargins(6, 4, 6, 4);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(1);
+  labels_.insert("Label50", NamedLabel(panel3_, "Label50", "BIEŻĄCE PARAMETRY POWIETRZA"));
+  grid->addWidget(labels_.value("Label50"), 0, 0, 1, 3);
+  const char* rows[][3] = {{"Label3", "Label4", "Label6"},   {"Label1", "Label2", "Label7"},
+                           {"Label8", "Label10", "Label9"},  {"Label14", "Label16", "Label15"},
+                           {"Label11", "Label13", "Label12"}, {"Label21", "Label25", "Label29"},
+                           {"Label22", "Label26", "Label30"}, {"Label23", "Label27", "Label32"},
+                           {"Label24", "Label28", "Label34"}};
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 3; ++c) {
+      QLabel* l = NamedLabel(panel3_, rows[r][c], c == 1 ? "0" : "");
+      if (c == 1) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (c == 1) l->setMinimumWidth(70);
+      labels_.insert(rows[r][c], l);
+      grid->addWidget(l, r + 1, c);
+    }
+  }
+  labels_.value("Label15")->setText("%");
+  col->addWidget(panel3_);
+
+  // Barometric pressure.
+  panel2_ = new QFrame(groupbox3_);
+  panel2_->setObjectName("Panel2");
+  panel2_->setFrameShape(QFrame::StyledPanel);
+  auto* pgrid = new QGridLayout(panel2_);
+  pgrid->setContentsMargins(6, 4, 6, 4);
+  pgrid->setVerticalSpacing(1);
+  labels_.insert("Label49", NamedLabel(panel2_, "Label49", "WYKRES MOLLIERA"));
+  labels_.insert("Label17", NamedLabel(panel2_, "Label17", "pb ="));
+  labels_.insert("Label18", NamedLabel(panel2_, "Label18", "1013"));
+  labels_.insert("Label19", NamedLabel(panel2_, "Label19", "hPa"));
+  labels_.insert("Label38", NamedLabel(panel2_, "Label38", ""));
+  labels_.value("Label49")->setStyleSheet("font-weight: bold");
+  updown1_ = new QSpinBox(panel2_);
+  updown1_->setObjectName("UpDown1");
+  updown1_->setRange(800, 1200);
+  updown1_->setSingleStep(1);
+  updown1_->setValue(1013);
+  updown1_->setKeyboardTracking(false);
+  updown1_->setSuffix(" hPa");
+  pgrid->addWidget(labels_.value("Label49"), 0, 0, 1, 4);
+  pgrid->addWidget(labels_.value("Label17"), 1, 0);
+  pgrid->addWidget(labels_.value("Label18"), 1, 1);
+  pgrid->addWidget(labels_.value("Label19"), 1, 2);
+  pgrid->addWidget(updown1_, 1, 3);
+  pgrid->addWidget(labels_.value("Label38"), 2, 0, 1, 4);
+  col->addWidget(panel2_);
+
+  // Legend.
+  panel1_ = new QFrame(groupbox3_);
+  panel1_->setObjectName("Panel1");
+  panel1_->setFrameShape(QFrame::StyledPanel);
+  auto* lgrid = new QGridLayout(panel1_);
+  lgrid->setContentsMargins(6, 4, 6, 4);
+  lgrid->setVerticalSpacing(1);
+  labels_.insert("Label48", NamedLabel(panel1_, "Label48", "LEGENDA:"));
+  lgrid->addWidget(labels_.value("Label48"), 0, 0, 1, 2);
+  const char* legend[][2] = {{"Label47", "Label46"}, {"Label45", "Label44"}, {"Label43", "Label42"}};
+  const char* legend_text[] = {"wilgotność względna [%]", "gęstość [kg/m3]", "entalpia [kJ/kg]"};
+  for (int r = 0; r < 3; ++r) {
+    QLabel* sample = NamedLabel(panel1_, legend[r][0], "");
+    sample->setFixedSize(24, 4);
+    QLabel* caption = NamedLabel(panel1_, legend[r][1], legend_text[r]);
+    labels_.insert(legend[r][0], sample);
+    labels_.insert(legend[r][1], caption);
+    lgrid->addWidget(sample, r + 1, 0, Qt::AlignVCenter);
+    lgrid->addWidget(caption, r + 1, 1);
+  }
+  col->addWidget(panel1_);
+
+  bitbtn1_ = new QPushButton("      ZAMKNIJ", groupbox3_);
+  bitbtn1_->setObjectName("BitBtn1");
+  col->addWidget(bitbtn1_);
+
+  // The point panel's own pop-up menu offers the point commands as well.
+  groupbox3_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  groupbox3_->addAction(NewCommand("Dodajpunkt3", "Dodaj punkt dowolny"));
+  groupbox3_->addAction(NewCommand("Definiujpunktmieszania3", "Definiuj punkt mieszania"));
+  groupbox3_->addAction(NewCommand("Definiujpunktchodzenia3", "Definiuj punkt chłodzenia"));
+
+  image2_ = new QLabel(central);
+  image2_->setObjectName("Image2");
+  image2_->setCursor(Qt::PointingHandCursor);
+  logo_ = DefaultLogo();
+  image2_->setPixmap(logo_);
+  image2_->adjustSize();
+  image2_->installEventFilter(this);
+}
+
+void MainWindow::BuildZoomButtons(QWidget* central) {
+  const char* names[] = {"Button4", "Button5", "Button6", "Button7", "Button8", "Button9"};
+  const char* texts[] = {"T+", "T-", "X+", "X -", "T+", "T-"};
+  for (int k = 0; k < 6; ++k) {
+    auto* b = new QPushButton(texts[k], central);
+    b->setObjectName(names[k]);
+    b->setFixedSize(40, 18);
+    b->setFocusPolicy(Qt::NoFocus);
+    zoom_buttons_[k] = b;
+  }
+}
+
+}  // namespace orvanta

@@ -1,0 +1,353 @@
+// The main window's commands: project files, zoom, layout, units, comfort
+// zone, pressure, language, settings, help and close.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTreeWidget>
+
+#include "app/ui/about_box.h"
+#include "app/ui/chart_settings_window.h"
+#include "app/ui/chart_view.h"
+#include "app/ui/file_dialogs.h"
+#include "app/ui/help_links.h"
+#include "app/ui/help_window.h"
+#include "app/ui/language.h"
+#include "app/ui/main_window.h"
+#include "app/ui/messages.h"
+#include "app/ui/project_range.h"
+#include "app/ui/update_check_window.h"
+#include "chart/geometry.h"
+#include "project/project_file.h"
+#include "psychro/number_text.h"
+
+namespace orvanta {
+namespace {
+
+constexpr char kInfo[] = "ORVANTA INFO";
+constexpr char kFilter[] = "Pliki ORVANTA (*.ovt)";
+
+// Comfort-zone menu items by ComboBox1 index 1..5.
+const char* const kZoneItems[] = {nullptr, "wgASHRAE1997lato1", "wgASHRAE1997zima1", "wgDINEN137792004lato1",
+                                  "wgDINEN137792004zima1", "wgDIN19461"};
+
+QString DocumentsFolder() {
+  const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return docs.isEmpty() ? QDir::homePath() : docs;
+}
+
+// The file dialogs start in the documents folder; the program's current
+// folder is put back when the command ends.
+class CurrentFolderKeeper {
+ public:
+  CurrentFolderKeeper() : folder_(QDir::currentPath()) {}
+  ~CurrentFolderKeeper() { QDir::setCurrent(folder_); }
+
+ private:
+  QString folder_;
+};
+
+}  // namespace
+
+void MainWindow::ConnectCommands() {
+  auto on = [this](const char* name, auto slot) { SetCommandHandler(name, [this, slot] { (this->*slot)(); }); };
+  SetCommandHandler("Nowy1", [this] { NewProject(); });
+  SetCommandHandler("Otwrz1", [this] { OpenProject(); });
+  SetCommandHandler("Za", [this] { SaveProject(); });
+  SetCommandHandler("Zapisz1", [this] { SaveProjectAs(); });
+  SetCommandHandler("Zakocz1", [this] { close(); });
+  on("Ustawienia1", &MainWindow::ShowChartSettings);
+
+  // Range zoom: menu "Widok...", the menu-bar items and the buttons at the axis ends.
+  SetCommandHandler("Rozmiaroryginalny1", [this] { ZoomDefault(); });
+  SetCommandHandler("Defaultsize1", [this] { ZoomDefault(); });
+  SetCommandHandler("XXX1", [this] { Zoom(chart::ZoomXPlus); });
+  SetCommandHandler("Xplus1", [this] { Zoom(chart::ZoomXPlus); });
+  SetCommandHandler("XXX2", [this] { Zoom(chart::ZoomXMinus); });
+  SetCommandHandler("Xminus1", [this] { Zoom(chart::ZoomXMinus); });
+  SetCommandHandler("ttt1", [this] { Zoom(chart::ZoomTPlus); });
+  SetCommandHandler("Tplus1", [this] { Zoom(chart::ZoomTPlus); });
+  SetCommandHandler("ttt2", [this] { Zoom(chart::ZoomTMinus); });
+  SetCommandHandler("Tminus1", [this] { Zoom(chart::ZoomTMinus); });
+  std::optional<ChartRange> (*const button_zoom[])(ChartRange) = {chart::ZoomTPlus,   chart::ZoomTMinus,
+                                                                  chart::ZoomXPlus,   chart::ZoomXMinus,
+                                                                  chart::ZoomTDownPlus, chart::ZoomTDownMinus};
+  for (int k = 0; k < 6; ++k) {
+    auto zoom = button_zoom[k];
+    connect(zoom_buttons_[k], &QPushButton::clicked, this, [this, zoom] { Zoom(zoom); });
+  }
+
+  // Comfort zone: the box and the menu items stay in step.
+  connect(combo1_, &QComboBox::currentIndexChanged, this, &MainWindow::OnComfortComboChanged);
+  for (int zone = 1; zone <= 5; ++zone)
+    SetCommandHandler(kZoneItems[zone], [this, zone] { OnComfortMenuItem(zone); });
+
+  connect(combo2_, &QComboBox::currentIndexChanged, this, [this] { FullRedraw(); });
+  connect(combo3_, &QComboBox::currentIndexChanged, this, [this] { FullRedraw(); });
+  connect(updown1_, &QSpinBox::valueChanged, this, &MainWindow::OnPressureChanged);
+
+  for (QAction* a : language_menu_->actions()) {
+    const int number = a->data().toInt();
+    SetCommandHandler(a->objectName(), [this, number] { OnLanguageItem(number); });
+  }
+  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, [this] { OnLanguageChanged(); });
+
+  // Help, web site, update.
+  SetCommandHandler("Oprogramie1", [this] {
+    AboutBox about(this);
+    about.exec();
+  });
+  SetCommandHandler("Pomoc2", [this] { OpenManual(); });
+  SetCommandHandler("Stronawwwprogramu1", [this] { OpenWebSite(); });
+  SetCommandHandler("Sprawdaktualizacj1", [this] {
+    UpdateCheckWindow window(this);
+    window.exec();
+  });
+  SetCommandHandler("BitBtn12Click",
+                    [this] { OpenHelpLink(HelpLinkPair::Knowledge, 1, PolishTicked(), this); });
+  SetCommandHandler("BitBtn15Click", [this] { OpenHelpLink(HelpLinkPair::Videos, 1, PolishTicked(), this); });
+  SetCommandHandler("BitBtn14Click", [this] {
+    QWidget* button = findChild<QWidget*>("BitBtn14");
+    popup4_->popup(button->mapToGlobal(QPoint(0, button->height())));
+  });
+
+  connect(bitbtn1_, &QPushButton::clicked, this, &MainWindow::OnCloseButton);
+  connect(image1_, &ChartView::ContextMenuRequested, this, [this](QPoint global) { popup2_->popup(global); });
+  connect(settings_window_, &ChartSettingsWindow::settingsAccepted, this, &MainWindow::OnSettingsAccepted);
+  connect(settings_window_, &ChartSettingsWindow::redrawRequested, this, [this] { FullRedraw(); });
+  connect(settings_window_, &ChartSettingsWindow::logoChosen, this, [this](const QString& path) {
+    QPixmap picture(path);
+    if (picture.isNull()) return;
+    logo_ = picture.scaled(100, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    image2_->setPixmap(logo_);
+    image2_->adjustSize();
+  });
+}
+
+// ---- Zoom, comfort zone, pressure -----------------------------------------
+
+void MainWindow::Zoom(std::optional<ChartRange> (*zoom)(ChartRange)) {
+  const std::optional<ChartRange> range = zoom(settings_.chart.range);
+  if (!range) return;  // would leave no temperature span: the range stays
+  settings_.chart.range = *range;
+  FullRedraw();
+}
+
+void MainWindow::ZoomDefault() {
+  settings_.chart.range = chart::DefaultRange();
+  FullRedraw();
+}
+
+void MainWindow::SyncComfortTicks() {
+  const int index = combo1_->currentIndex();
+  for (int zone = 1; zone <= 5; ++zone)
+    if (QAction* a = Command(kZoneItems[zone])) a->setChecked(zone == index);
+}
+
+void MainWindow::OnComfortComboChanged(int) {
+  SyncComfortTicks();
+  FullRedraw();
+}
+
+// A menu item selects its zone in the box; choosing the ticked one again
+// hides the zone.
+void MainWindow::OnComfortMenuItem(int zone_index) {
+  const int index = combo1_->currentIndex() == zone_index ? 0 : zone_index;
+  if (combo1_->currentIndex() == index) {
+    SyncComfortTicks();
+    return;
+  }
+  combo1_->setCurrentIndex(index);  // ticks and redraws through the box
+}
+
+void MainWindow::OnPressureChanged(int hpa) {
+  const double pb = hpa * 100.0;
+  if (pb == settings_.chart.pb) return;
+  settings_.chart.pb = pb;
+  project_.set_pb(pb);
+  project_.RefreshAllPoints();
+  // The points now hold other states than the saved file: a change to keep.
+  if (project_.point_count() > 0) project_.set_modified(true);
+  FullRedraw();
+}
+
+void MainWindow::ApplyProjectPressure(double pb) {
+  settings_.chart.pb = pb;
+  const QSignalBlocker block(updown1_);
+  updown1_->setValue(static_cast<int>(Rnd(pb / 100)));
+}
+
+// ---- Language ---------------------------------------------------------------
+
+void MainWindow::SyncLanguageTicks() {
+  const int active = ActiveLanguageNumber();
+  for (QAction* a : language_menu_->actions()) a->setChecked(a->data().toInt() == active);
+}
+
+void MainWindow::OnLanguageItem(int number) {
+  if (!LoadLanguage(number, this)) {
+    SyncLanguageTicks();  // the previous language stays ticked
+    return;
+  }
+  OnLanguageChanged();
+}
+
+void MainWindow::OnLanguageChanged() {
+  SyncLanguageTicks();
+  settings_.language = ActiveLanguageNumber();
+  // The caption table refilled the comfort-zone list with nothing selected.
+  SyncComfortTicks();
+  if (settings_loaded_) FullRedraw();
+}
+
+// ---- Settings window ------------------------------------------------------
+
+void MainWindow::ShowChartSettings() {
+  ReadControlsIntoSettings();
+  settings_window_->exec();
+}
+
+void MainWindow::OnSettingsAccepted(double pb) {
+  ApplyProjectPressure(pb);
+  if (project_.pb() != pb) {
+    project_.set_pb(pb);
+    project_.RefreshAllPoints();
+    if (project_.point_count() > 0) project_.set_modified(true);
+  }
+  FullRedraw();
+}
+
+// ---- Project files --------------------------------------------------------
+
+bool MainWindow::AskToKeepChanges(int text_number) {
+  if (!project_.modified()) return true;
+  return Messages::Question(this, kInfo, Text(text_number)) == QMessageBox::Yes;
+}
+
+bool MainWindow::NewProject() {
+  if (!AskToKeepChanges(116)) return false;
+  project_.Clear();
+  project_.set_file_name({});
+  project_.set_pb(settings_.chart.pb);
+  emit ProjectReplaced();
+  FullRedraw();
+  return true;
+}
+
+bool MainWindow::OpenProject() {
+  if (!AskToKeepChanges(116)) return false;
+  QString path;
+  {
+    CurrentFolderKeeper keep;
+    path = ChooseFile(this, {FileDialogKind::Open, DocumentsFolder(), "*.ovt", kFilter, "ovt"});
+  }
+  if (path.isEmpty()) return false;
+  return OpenProjectFile(path);
+}
+
+// Reads the whole file first; a file that cannot be read leaves the open
+// project as it was.
+bool MainWindow::OpenProjectFile(const QString& path) {
+  const ProjectFileResult result = ReadProjectFile(QDir::toNativeSeparators(path).toStdString(), project_);
+  if (!result.ok()) {
+    Messages::Warning(this, "ORVANTA", QString::fromStdString(result.Message()));
+    return false;
+  }
+  emit ProjectReplaced();
+  project_.set_file_name(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString());
+  // The chart takes the project's pressure, and its ranges grow to show every point.
+  ApplyProjectPressure(result.pb);
+  project_.set_pb(result.pb);
+  settings_.chart.range = RangeShowingProject(settings_.chart.range, project_);
+  project_.set_modified(false);
+  FullRedraw();
+  return true;
+}
+
+bool MainWindow::OpenStartupProject(const QString& path) {
+  if (path == "*.ovt") return false;
+  // The stored settings come first so that the project's pressure and the
+  // widened range are what the first redraw shows.
+  LoadSettingsOnce();
+  const bool ok = OpenProjectFile(path);
+  if (!ok) FullRedraw();
+  return ok;
+}
+
+bool MainWindow::SaveProject() {
+  if (project_.file_name().empty()) return SaveProjectAs();
+  project_.set_pb(settings_.chart.pb > 0 ? settings_.chart.pb : kStandardPressure);
+  const ProjectFileResult result = WriteProjectFile(project_.file_name(), project_);
+  if (!result.ok()) {
+    Messages::Warning(this, "ORVANTA", QString::fromStdString(result.Message()));
+    return false;
+  }
+  project_.set_modified(false);
+  UpdateCaption();
+  return true;
+}
+
+bool MainWindow::SaveProjectAs() {
+  QString path;
+  {
+    CurrentFolderKeeper keep;
+    QString proposed = project_.file_name().empty() ? QString("beznazwy.ovt")
+                                                    : QFileInfo(QString::fromStdString(project_.file_name())).fileName();
+    path = ChooseFile(this, {FileDialogKind::Save, DocumentsFolder(), proposed, kFilter, "ovt"});
+  }
+  if (path.isEmpty()) return false;
+  if (QFileInfo(path).suffix().isEmpty()) path += ".ovt";
+  path = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+  project_.set_pb(settings_.chart.pb);
+  const ProjectFileResult result = WriteProjectFile(path.toStdString(), project_);
+  if (!result.ok()) {
+    Messages::Warning(this, "ORVANTA", QString::fromStdString(result.Message()));
+    return false;
+  }
+  project_.set_file_name(path.toStdString());
+  project_.set_modified(false);
+  ReadControlsIntoSettings();
+  SaveSettings(*store_, settings_);
+  store_->Flush();
+  UpdateCaption();
+  return true;
+}
+
+// ---- Help ---------------------------------------------------------------
+
+void MainWindow::OpenWebSite() { OpenExternally(QUrl(ProgramWebSite())); }
+
+void MainWindow::OpenManual() {
+  const QString manual = HelpWindow::ManualPath();
+  if (!manual.isEmpty() && OpenExternally(QUrl::fromLocalFile(manual))) return;
+  HelpWindow help(this);
+  help.exec();
+}
+
+// ---- Close ----------------------------------------------------------------
+
+void MainWindow::OnCloseButton() {
+  if (Messages::Question(this, kInfo, Text(1124)) == QMessageBox::No) return;
+  close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  ReadControlsIntoSettings();
+  SaveSettings(*store_, settings_);
+  store_->Flush();
+  if (project_.modified() && Messages::Question(this, kInfo, Text(117)) == QMessageBox::Yes && !SaveProjectAs()) {
+    // Not saved after all (cancelled or failed): the window stays, nothing is lost.
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace orvanta

@@ -1,0 +1,395 @@
+// The main window driven through its objectNames: start-up with a project,
+// layout and unit switches, the pressure control, the project commands and
+// the questions before changes are lost.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include "app/settings_store.h"
+#include "app/ui/chart_view.h"
+#include "app/ui/file_dialogs.h"
+#include "app/ui/language.h"
+#include "app/ui/main_window.h"
+#include "app/ui/messages.h"
+#include "project/project_file.h"
+#include "psychro/state.h"
+
+namespace orvanta {
+namespace {
+
+ChartPoint PointAt(const std::string& name, double pb, double t, double x) {
+  ChartPoint p;
+  p.name = name;
+  p.state = StateFromTX(pb, t, x);
+  return p;
+}
+
+// A project computed at 900 hPa, written with the program's own writer.
+QString WriteProjectAt900(const QTemporaryDir& dir) {
+  ChartProject project;
+  project.set_pb(90000);
+  project.AddPoint(PointAt("OUT", 90000, 30, 0.012));
+  project.AddPoint(PointAt("ROOM", 90000, 24, 0.009));
+  const QString path = dir.filePath("plant.ovt");
+  EXPECT_TRUE(WriteProjectFile(path.toStdString(), project).ok());
+  return path;
+}
+
+QString Title() { return Text(105).isEmpty() ? QString("ORVANTA") : Text(105); }
+
+// Every label text of the window, by objectName.
+QMap<QString, QString> LabelTexts(QWidget& w) {
+  QMap<QString, QString> texts;
+  for (QLabel* l : w.findChildren<QLabel*>())
+    if (!l->objectName().isEmpty()) texts.insert(l->objectName(), l->text());
+  return texts;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto store = std::make_unique<MemoryStore>();
+    store_ = store.get();
+    window_ = std::make_unique<MainWindow>(std::move(store));
+  }
+  void TearDown() override {
+    SetFileDialogResponder(nullptr);
+    if (window_) {
+      window_->project().set_modified(false);
+      window_->close();
+    }
+  }
+  void Show() {
+    window_->resize(1400, 900);
+    window_->show();
+    for (int k = 0; k < 3; ++k) QApplication::processEvents();
+    messages_.Clear();
+  }
+  template <typename T>
+  T* Find(const char* name) {
+    T* found = window_->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+
+  RecordingResponder messages_;
+  QTemporaryDir dir_;
+  MemoryStore* store_ = nullptr;
+  std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowTest, EveryNamedComponentExists) {
+  Show();
+  for (const char* name : {"Image1", "Image2", "Image3", "GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4",
+                           "GroupBox5", "GroupBox6", "ComboBox1", "ComboBox2", "ComboBox3", "TreeView1", "Button1",
+                           "Button2", "Button4", "Button5", "Button6", "Button7", "Button8", "Button9", "Panel1",
+                           "Panel2", "Panel3", "UpDown1", "BitBtn1", "BitBtn12", "BitBtn14", "BitBtn15", "BitBtn16",
+                           "Label38", "Label18", "Label19", "Label49"})
+    EXPECT_NE(window_->findChild<QWidget*>(name), nullptr) << name;
+  for (int k = 1; k <= 10; ++k)
+    EXPECT_NE(window_->findChild<QWidget*>(QString("SpeedButton%1").arg(k)), nullptr) << k;
+  for (const char* name : {"Label2", "Label4", "Label10", "Label13", "Label16", "Label25", "Label26", "Label27",
+                           "Label28"})
+    EXPECT_NE(window_->findChild<QLabel*>(name), nullptr) << name;
+  for (const char* name : {"Nowy1", "Otwrz1", "Za", "Zapisz1", "DODAJPUNKTDOWOLNY1", "Usupunkt1", "Usupunkt2",
+                           "Edytujpunkt1", "Edytujpunkt2", "Zapami1", "Zapamitajpunktwbibliotece1",
+                           "Wczytajpunktzbiblioteki1", "Eksportujwartocipunktwdoplikutxt1", "Wspkierunkowyprzemiany1"})
+    EXPECT_NE(window_->Command(name), nullptr) << name;
+  EXPECT_EQ(Find<QSpinBox>("UpDown1")->minimum(), 800);
+  EXPECT_EQ(Find<QSpinBox>("UpDown1")->maximum(), 1200);
+  EXPECT_EQ(window_->Command("Nowy1")->shortcut(), QKeySequence("Ctrl+N"));
+  EXPECT_EQ(window_->Command("Zapisz1")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+  EXPECT_EQ(window_->Command("Ustawienia1")->shortcut(), QKeySequence("Ctrl+U"));
+}
+
+TEST_F(MainWindowTest, CommandsOfLaterWindowsAreDisabledUntilConnected) {
+  Show();
+  QAction* library = window_->Command("Wczytajpunktzbiblioteki1");
+  EXPECT_FALSE(library->isEnabled());
+  EXPECT_FALSE(Find<QWidget>("SpeedButton2")->isEnabled());
+  EXPECT_TRUE(window_->Command("Nowy1")->isEnabled());
+  int calls = 0;
+  window_->SetCommandHandler("Wczytajpunktzbiblioteki1", [&] { ++calls; });
+  EXPECT_TRUE(library->isEnabled());
+  library->trigger();
+  EXPECT_EQ(calls, 1);
+  // The toolbar button of a calculator follows its menu item.
+  window_->SetCommandHandler("Kalkulatorstratcinienia1", [&] { calls += 10; });
+  QAbstractButton* button = Find<QAbstractButton>("BitBtn2");
+  EXPECT_TRUE(button->isEnabled());
+  button->click();
+  EXPECT_EQ(calls, 11);
+}
+
+TEST_F(MainWindowTest, StartsWithTheProjectArgumentAtItsOwnPressure) {
+  const QString path = WriteProjectAt900(dir_);
+  ASSERT_TRUE(window_->OpenStartupProject(path));
+  Show();
+  EXPECT_EQ(window_->windowTitle(), Title() + " - " + QDir::toNativeSeparators(path));
+  ASSERT_EQ(window_->project().point_count(), 2);
+  EXPECT_EQ(window_->project().point(0).name, "OUT");
+  EXPECT_EQ(window_->project().point(1).name, "ROOM");
+  EXPECT_FALSE(window_->project().modified());
+  EXPECT_EQ(Find<QSpinBox>("UpDown1")->value(), 900);
+  EXPECT_DOUBLE_EQ(window_->settings().chart.pb, 90000);
+  EXPECT_EQ(Find<QLabel>("Label18")->text(), "900");
+  // The state stored at 900 hPa is the one shown.
+  const AirState at900 = StateFromTX(90000, 30, 0.012);
+  EXPECT_NEAR(window_->project().point(0).state.phi, at900.phi, 1e-9);
+  // The chart was drawn into Image1 at its size.
+  auto* image = Find<ChartView>("Image1");
+  EXPECT_EQ(window_->chart_image().size(), image->size());
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
+TEST_F(MainWindowTest, UnsavedProjectCaptionAndDamagedStartFile) {
+  QFile bad(dir_.filePath("bad.ovt"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write(QByteArray(100, 'x'));
+  bad.close();
+  EXPECT_FALSE(window_->OpenStartupProject(bad.fileName()));
+  ASSERT_FALSE(messages_.shown().empty());
+  EXPECT_EQ(messages_.shown().back().caption, "ORVANTA");  // the file's refusal
+  EXPECT_EQ(window_->project().point_count(), 0);
+  Show();
+  EXPECT_EQ(window_->windowTitle(), Title() + " - beznazwy.ovt");
+}
+
+TEST_F(MainWindowTest, LayoutAndUnitSwitchesRestoreEveryCaption) {
+  Show();
+  const QMap<QString, QString> si = LabelTexts(*window_);
+  const QPoint panel_mollier = Find<QWidget>("GroupBox3")->pos();
+  auto* units = Find<QComboBox>("ComboBox3");
+  units->setCurrentIndex(1);
+  EXPECT_EQ(Find<QLabel>("Label7")->text(), "gr/lb");
+  EXPECT_EQ(Find<QLabel>("Label6")->text(), "F");
+  EXPECT_EQ(Find<QLabel>("Label29")->text(), "inHg");
+  EXPECT_EQ(Find<QLabel>("Label14")->text(), "RH=");
+  EXPECT_EQ(Find<QLabel>("Label19")->text(), "InHg");
+  EXPECT_TRUE(Find<QLabel>("Label44")->text().endsWith(" [lb/ft3]"));
+  units->setCurrentIndex(0);
+  EXPECT_EQ(LabelTexts(*window_), si);
+  EXPECT_EQ(Find<QLabel>("Label14")->text(), QString::fromUtf8("\u03c6 ="));
+
+  auto* layout = Find<QComboBox>("ComboBox2");
+  layout->setCurrentIndex(1);
+  EXPECT_EQ(window_->settings().chart.layout, ChartLayout::Carrier);
+  EXPECT_EQ(Find<QWidget>("GroupBox3")->pos(), QPoint(50, 230));
+  EXPECT_EQ(Find<QWidget>("Button6")->pos(), QPoint(0, 10));  // X+ at the top of the moisture axis
+  layout->setCurrentIndex(0);
+  EXPECT_EQ(Find<QWidget>("GroupBox3")->pos(), panel_mollier);
+  EXPECT_EQ(LabelTexts(*window_), si);
+  const QWidget* central = window_->centralWidget();
+  EXPECT_EQ(Find<QWidget>("Button6")->pos(), QPoint(central->width() - 40, central->height() - 18));
+}
+
+TEST_F(MainWindowTest, PressureControlChangesPhiAndKeepsTAndX) {
+  Show();
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("P1", 101300, 20, 0.008)));
+  window_->project().set_modified(false);
+  const AirState before = window_->project().point(0).state;
+  Find<QSpinBox>("UpDown1")->setValue(900);
+  const AirState after = window_->project().point(0).state;
+  EXPECT_DOUBLE_EQ(after.t, before.t);
+  EXPECT_DOUBLE_EQ(after.x, before.x);
+  EXPECT_NEAR(after.phi, StateFromTX(90000, 20, 0.008).phi, 1e-12);
+  EXPECT_LT(after.phi, before.phi);
+  EXPECT_DOUBLE_EQ(window_->settings().chart.pb, 90000);
+  EXPECT_EQ(Find<QLabel>("Label18")->text(), "900");
+  EXPECT_TRUE(window_->project().modified());
+}
+
+TEST_F(MainWindowTest, ZoomButtonsAndTheDefaultSize) {
+  Show();
+  Find<QPushButton>("Button6")->click();  // X+
+  EXPECT_EQ(window_->settings().chart.range.xorg, 25);
+  Find<QPushButton>("Button9")->click();  // lower T-
+  EXPECT_EQ(window_->settings().chart.range.torg_down, -35);
+  window_->Command("Defaultsize1")->trigger();
+  EXPECT_EQ(window_->settings().chart.range, (ChartRange{-30, 40, 20}));
+}
+
+TEST_F(MainWindowTest, ComfortZoneBoxAndMenuStayInStep) {
+  Show();
+  auto* box = Find<QComboBox>("ComboBox1");
+  box->setCurrentIndex(3);
+  EXPECT_TRUE(window_->Command("wgDINEN137792004lato1")->isChecked());
+  EXPECT_FALSE(window_->Command("wgDIN19461")->isChecked());
+  window_->Command("wgDIN19461")->trigger();
+  EXPECT_EQ(box->currentIndex(), 5);
+  EXPECT_EQ(window_->settings().chart.comfort_zone, 5);
+  EXPECT_FALSE(window_->Command("wgDINEN137792004lato1")->isChecked());
+  window_->Command("wgDIN19461")->trigger();  // the ticked item again hides the zone
+  EXPECT_EQ(box->currentIndex(), 0);
+  for (const char* item : {"wgASHRAE1997lato1", "wgASHRAE1997zima1", "wgDIN19461", "wgDINEN137792004lato1",
+                           "wgDINEN137792004zima1"})
+    EXPECT_FALSE(window_->Command(item)->isChecked()) << item;
+}
+
+TEST_F(MainWindowTest, CoefficientCommandNeedsAPoint) {
+  Show();
+  window_->SetCommandHandler("Wspkierunkowyprzemiany1", [] {});
+  EXPECT_FALSE(window_->Command("Wspkierunkowyprzemiany1")->isEnabled());
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("P1", 101300, 20, 0.008)));
+  window_->FullRedraw();
+  EXPECT_TRUE(window_->Command("Wspkierunkowyprzemiany1")->isEnabled());
+}
+
+TEST_F(MainWindowTest, NewAfterAChangeAsks) {
+  Show();
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("P1", 101300, 20, 0.008)));
+  messages_.Answer(QMessageBox::No);
+  window_->Command("Nowy1")->trigger();
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA INFO");
+  EXPECT_EQ(messages_.shown()[0].text, Text(116));
+  EXPECT_EQ(window_->project().point_count(), 1);
+
+  messages_.Answer(QMessageBox::Yes);
+  window_->Command("Nowy1")->trigger();
+  EXPECT_EQ(window_->project().point_count(), 0);
+  EXPECT_FALSE(window_->project().modified());
+  EXPECT_TRUE(window_->windowTitle().endsWith(" - beznazwy.ovt"));
+  messages_.Clear();
+  window_->Command("Nowy1")->trigger();  // nothing to lose: no question
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
+TEST_F(MainWindowTest, SaveAsThenOpenRoundTripWithTheDialogs) {
+  Show();
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("P1", 101300, 20, 0.008)));
+  std::vector<FileDialogRequest> asked;
+  const QString target = dir_.filePath("saved");  // the extension is added
+  SetFileDialogResponder([&](const FileDialogRequest& r) {
+    asked.push_back(r);
+    return target;
+  });
+  window_->Command("Za")->trigger();  // no file yet: Save as
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].kind, FileDialogKind::Save);
+  EXPECT_EQ(asked[0].filter, "Pliki ORVANTA (*.ovt)");
+  EXPECT_EQ(asked[0].default_suffix, "ovt");
+  const QString saved = QDir::toNativeSeparators(target + ".ovt");
+  EXPECT_EQ(QFile(saved).size(), 15368);
+  EXPECT_FALSE(window_->project().modified());
+  EXPECT_EQ(window_->windowTitle(), Title() + " - " + saved);
+
+  window_->Command("Nowy1")->trigger();
+  EXPECT_EQ(window_->project().point_count(), 0);
+  SetFileDialogResponder([&](const FileDialogRequest& r) {
+    asked.push_back(r);
+    return saved;
+  });
+  window_->Command("Otwrz1")->trigger();
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_EQ(asked[1].kind, FileDialogKind::Open);
+  EXPECT_EQ(asked[1].proposed_name, "*.ovt");
+  ASSERT_EQ(window_->project().point_count(), 1);
+  EXPECT_EQ(window_->project().point(0).name, "P1");
+  EXPECT_EQ(window_->windowTitle(), Title() + " - " + saved);
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
+TEST_F(MainWindowTest, AFailedSaveKeepsTheChangesAndSaysSo) {
+  Show();
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("P1", 101300, 20, 0.008)));
+  SetFileDialogResponder([&](const FileDialogRequest&) { return dir_.filePath("no-such-folder/x.ovt"); });
+  EXPECT_FALSE(window_->SaveProjectAs());
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA");
+  EXPECT_TRUE(window_->project().modified());
+  EXPECT_TRUE(window_->windowTitle().endsWith(" - beznazwy.ovt"));
+}
+
+TEST_F(MainWindowTest, CloseWithChangesAsksAndYesSavesFirst) {
+  Show();
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("P1", 101300, 20, 0.008)));
+  int dialogs = 0;
+  SetFileDialogResponder([&](const FileDialogRequest& r) {
+    ++dialogs;
+    EXPECT_EQ(r.kind, FileDialogKind::Save);
+    return QString();  // cancelled
+  });
+  messages_.Answer(QMessageBox::Yes);
+  EXPECT_FALSE(window_->close());  // the save was cancelled: nothing is lost, the window stays
+  EXPECT_EQ(dialogs, 1);
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].text, Text(117));
+  EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA INFO");
+  // The settings were saved on the way.
+  EXPECT_TRUE(store_->Get("pb").has_value());
+
+  const QString target = dir_.filePath("closing.ovt");
+  SetFileDialogResponder([&](const FileDialogRequest&) { return target; });
+  messages_.Answer(QMessageBox::Yes);
+  EXPECT_TRUE(window_->close());
+  EXPECT_EQ(QFile(target).size(), 15368);
+}
+
+TEST_F(MainWindowTest, CloseWithChangesAnsweredNoEndsWithoutSaving) {
+  Show();
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("P1", 101300, 20, 0.008)));
+  SetFileDialogResponder([&](const FileDialogRequest&) {
+    ADD_FAILURE() << "no dialog expected";
+    return QString();
+  });
+  messages_.Answer(QMessageBox::No);
+  EXPECT_TRUE(window_->close());
+  EXPECT_EQ(messages_.shown().size(), 1u);
+}
+
+TEST_F(MainWindowTest, CloseButtonAsksFirst) {
+  Show();
+  messages_.Answer(QMessageBox::No);
+  Find<QPushButton>("BitBtn1")->click();
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].text, Text(1124));
+  EXPECT_TRUE(window_->isVisible());
+  messages_.Answer(QMessageBox::Yes);
+  Find<QPushButton>("BitBtn1")->click();
+  EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(MainWindowTest, SettingsSwitchesHideThePanels) {
+  Show();
+  EXPECT_TRUE(Find<QWidget>("Panel3")->isVisible());
+  window_->settings().chart.cb[6] = false;   // CB7: readout panel
+  window_->settings().chart.cb[13] = false;  // CB14: calculators toolbar
+  window_->FullRedraw();
+  EXPECT_FALSE(Find<QWidget>("Panel3")->isVisible());
+  EXPECT_FALSE(Find<QWidget>("GroupBox1")->isVisible());
+  EXPECT_TRUE(Find<QWidget>("GroupBox2")->isVisible());
+}
+
+// With ORVANTA_SCREENSHOT_DIR set, pictures of both layouts with the example
+// project are written there (for looking at them; the test checks the chart).
+TEST_F(MainWindowTest, ExampleProjectInBothLayouts) {
+  const QString example = QStringLiteral(ORVANTA_DATA_SOURCE_DIR) + "/examples/example.ovt";
+  if (!QFile::exists(example)) GTEST_SKIP() << "no example project";
+  ASSERT_TRUE(window_->OpenStartupProject(example));
+  window_->resize(1600, 1000);
+  Show();
+  EXPECT_GT(window_->project().point_count(), 0);
+  const QString out = qEnvironmentVariable("ORVANTA_SCREENSHOT_DIR");
+  for (int layout : {0, 1}) {
+    Find<QComboBox>("ComboBox2")->setCurrentIndex(layout);
+    QApplication::processEvents();
+    const QImage chart = window_->chart_image();
+    ASSERT_FALSE(chart.isNull());
+    EXPECT_NE(chart.pixelColor(chart.width() / 2, chart.height() / 2), QColor(Qt::black));
+    if (!out.isEmpty()) window_->grab().save(QDir(out).filePath(layout ? "carrier.png" : "mollier.png"));
+  }
+}
+
+}  // namespace
+}  // namespace orvanta
