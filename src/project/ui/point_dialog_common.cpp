@@ -1,0 +1,74 @@
+#include "project/ui/point_dialog_common.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QRadioButton>
+
+#include "app/ui/language.h"
+#include "app/ui/messages.h"
+#include "project/chart_project.h"
+#include "psychro/number_text.h"
+
+namespace orvanta {
+
+char UiDecimalSeparator() {
+  const QString sep = QLocale().decimalPoint();
+  return sep.size() == 1 && sep.at(0).unicode() < 128 ? sep.at(0).toLatin1() : '.';
+}
+
+QString UiNumberText(double v) { return QString::fromStdString(NumberText(v, UiDecimalSeparator())); }
+
+QGroupBox* MakeLabelPositionGroup(QWidget* parent, const QString& group_name,
+                                  const std::array<const char*, 4>& button_names, QButtonGroup** group) {
+  static constexpr std::array<const char*, 4> kCaptions{"DÓŁ", "PRAWA", "GÓRA", "LEWA"};
+  static constexpr std::array<LabelPosition, 4> kPositions{LabelPosition::Bottom, LabelPosition::Right,
+                                                           LabelPosition::Top, LabelPosition::Left};
+  auto* box = new QGroupBox("POZYCJA OPISU", parent);
+  box->setObjectName(group_name);
+  auto* layout = new QHBoxLayout(box);
+  *group = new QButtonGroup(box);
+  for (int k = 0; k < 4; ++k) {
+    auto* b = new QRadioButton(QString::fromUtf8(kCaptions[k]), box);
+    b->setObjectName(button_names[k]);
+    layout->addWidget(b);
+    (*group)->addButton(b, static_cast<int>(kPositions[k]));
+  }
+  return box;
+}
+
+void SelectLabelPosition(QButtonGroup* group, LabelPosition p) {
+  if (QAbstractButton* b = group->button(static_cast<int>(p))) {
+    b->setChecked(true);
+  } else if (QAbstractButton* right = group->button(static_cast<int>(LabelPosition::Right))) {
+    right->setChecked(true);
+  }
+}
+
+LabelPosition ChosenLabelPosition(const QButtonGroup* group) {
+  const int id = group->checkedId();
+  return id < 0 ? LabelPosition::Right : static_cast<LabelPosition>(id);
+}
+
+void ShowPointInfo(QWidget* parent, const QString& text) { Messages::Info(parent, "ORVANTA INFO", text); }
+
+void ShowLanguageText(QWidget* parent, int text_number) { ShowPointInfo(parent, Text(text_number)); }
+
+void ShowIncorrectInput(QWidget* parent) {
+  ShowPointInfo(parent, PolishTicked() ? "NIEPRAWIDŁOWE DANE WEJŚCIOWE" : "INCORRECT INPUT DATA");
+}
+
+void ShowPointsFull(QWidget* parent) {
+  ShowPointInfo(parent, PolishTicked()
+                            ? QString("Projekt może zawierać najwyżej %1 punktów.").arg(ChartProject::kPointSlots)
+                            : QString("A project can hold at most %1 points.").arg(ChartProject::kPointSlots));
+}
+
+void ShowProcessesFull(QWidget* parent) {
+  ShowPointInfo(parent,
+                PolishTicked() ? QString("Projekt może zawierać najwyżej %1 przemian.").arg(ChartProject::kProcessSlots)
+                               : QString("A project can hold at most %1 processes.").arg(ChartProject::kProcessSlots));
+}
+
+}  // namespace orvanta

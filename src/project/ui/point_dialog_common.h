@@ -1,0 +1,38 @@
+// Pieces the point dialogs, the points list and the chart interaction share:
+// the label-position buttons, the locale's decimal separator, and the
+// messages about a full table or invalid input.
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "project/label_position.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QWidget;
+
+namespace orvanta {
+
+// The decimal separator of the user's locale.
+char UiDecimalSeparator();
+QString UiNumberText(double v);
+
+// A group box with the four radio buttons "DÓŁ", "PRAWA", "GÓRA", "LEWA"
+// (object names in that order), the button ids being the LabelPosition values.
+QGroupBox* MakeLabelPositionGroup(QWidget* parent, const QString& group_name,
+                                  const std::array<const char*, 4>& button_names, QButtonGroup** group);
+void SelectLabelPosition(QButtonGroup* group, LabelPosition p);
+// Right when nothing is chosen.
+LabelPosition ChosenLabelPosition(const QButtonGroup* group);
+
+// Message boxes of the point dialogs (caption "ORVANTA INFO").
+void ShowPointInfo(QWidget* parent, const QString& text);
+void ShowLanguageText(QWidget* parent, int text_number);
+// "NIEPRAWIDŁOWE DANE WEJŚCIOWE" with Polish texts, else "INCORRECT INPUT DATA".
+void ShowIncorrectInput(QWidget* parent);
+// Refusals when the project's tables are full (50 points, 20 processes).
+void ShowPointsFull(QWidget* parent);
+void ShowProcessesFull(QWidget* parent);
+
+}  // namespace orvanta
