@@ -21,13 +21,13 @@ struct ChartPoint {
   static constexpr int kDescriptionCapacity = 30;
   static constexpr int kProcessNameCapacity = 20;
   static constexpr int kCoefficientNameCapacity = 20;
-  std::string name;
-  std::string description;
-  AirState state;
+  std::string name{};
+  std::string description{};
+  AirState state{};
   bool on_process = false;
-  std::string process_name;  // capacity 20
+  std::string process_name{};  // capacity 20
   bool on_coefficient = false;
-  std::string coefficient_name;  // capacity 20
+  std::string coefficient_name{};  // capacity 20
   LabelPosition label_position = LabelPosition::Right;
   bool Used() const { return !name.empty(); }
   friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
@@ -36,9 +36,9 @@ struct ChartPoint {
 struct AirProcess {
   static constexpr int kNameCapacity = 20;
   static constexpr int kPointNameCapacity = 10;
-  std::string name;         // capacity 20
-  std::string start_point;  // capacity 10
-  std::string end_point;    // capacity 10
+  std::string name{};         // capacity 20
+  std::string start_point{};  // capacity 10
+  std::string end_point{};    // capacity 10
   bool draw_line = true;
   double air_flow = 0;  // [m3/h]
   bool Used() const { return !name.empty(); }
@@ -49,12 +49,12 @@ struct DirectionCoefficient {
   static constexpr int kNameCapacity = 20;
   static constexpr int kPointNameCapacity = 10;
   static constexpr int kGainCapacity = 10;
-  std::string name;  // capacity 20
+  std::string name{};  // capacity 20
   double epsilon = 0;  // [kJ/kg]
-  std::string point_name;  // capacity 10
+  std::string point_name{};  // capacity 10
   bool draw_line = true;
-  std::string heat_gain;      // Q as typed [kW], capacity 10
-  std::string moisture_gain;  // W as typed [kg/s], capacity 10
+  std::string heat_gain{};      // Q as typed [kW], capacity 10
+  std::string moisture_gain{};  // W as typed [kg/s], capacity 10
   bool Used() const { return !name.empty(); }
   friend bool operator==(const DirectionCoefficient&, const DirectionCoefficient&) = default;
 };
@@ -65,8 +65,8 @@ struct AirFlowLink {
   static constexpr int kProcessNameCapacity = 20;
   static constexpr int kCoefficientNameCapacity = 20;
   static constexpr int kFileCoefficientNameCapacity = 10;
-  std::string process_name;      // the file keeps 20 characters
-  std::string coefficient_name;  // the file keeps 10 characters
+  std::string process_name{};      // the file keeps 20 characters
+  std::string coefficient_name{};  // the file keeps 10 characters
   bool enabled = false;
   friend bool operator==(const AirFlowLink&, const AirFlowLink&) = default;
 };

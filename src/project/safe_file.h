@@ -1,0 +1,31 @@
+// Whole-file reads with a size limit, and writes that replace the target
+// only once the new content is completely on disk.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace orvanta {
+
+struct FileReadResult {
+  bool exists = false;     // false: there is no such file (nothing else is set)
+  bool ok = false;         // the content (or its first max_bytes + 1 bytes) was read
+  std::string error;       // system's description when !ok
+  std::vector<std::uint8_t> bytes;
+  bool longer = false;     // the file holds more than max_bytes bytes (bytes then holds max_bytes + 1)
+};
+
+// Reads at most max_bytes + 1 bytes, so an oversized file is recognised
+// without reading it whole.
+FileReadResult ReadFileBytes(const std::string& path, std::size_t max_bytes);
+
+// Writes to a new temporary file in the target's folder and renames it over
+// the target. On any failure the temporary file is removed, the target is
+// left as it was, and the system's description of the failure is returned.
+// Empty string on success.
+std::string WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace orvanta
