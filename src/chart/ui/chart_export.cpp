@@ -1,0 +1,230 @@
+#include "chart/ui/chart_export.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <cstdio>
+
+#include "chart/range_widening.h"
+#include "chart/renderer.h"
+#include "chart/ui/jpeg_writer.h"
+#include "chart/ui/qt_canvas.h"
+#include "project/project_file.h"
+
+namespace orvanta {
+
+namespace {
+
+constexpr int kDefaultWidth = 1600, kDefaultHeight = 1000;
+constexpr int kMinSide = 100, kMaxSide = 8000;
+
+void Print(FILE* stream, const QString& text) {
+  std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+  std::fflush(stream);
+}
+
+QString Usage() {
+  return "usage: orvanta --export FILE [--layout mollier|carrier] [--units si|ip] [--size WxH] [project.ovt]\n"
+         "FILE ends in .png, .bmp, .jpg, .jpeg, .svg or .pdf";
+}
+
+void Render(QPaintDevice& device, const ChartSettings& settings, ChartProject& project, int width, int height) {
+  QPainter painter(&device);
+  chart::QtCanvas canvas(painter);
+  chart::RenderChart(canvas, settings, project, width, height);
+}
+
+bool Commit(QSaveFile& file, QString* error) {
+  if (!file.commit()) {
+    if (error) *error = file.errorString();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ChartSettings LoadChartSettingsForExport() {
+  // TODO(settings): read the chart settings from the settings store, as the
+  // main window's first redraw does; until then the first-run defaults.
+  return ChartSettings{};
+}
+
+PictureFormat PictureFormatOf(const QString& path) {
+  const QString ext = QFileInfo(path).suffix().toLower();
+  if (ext == "png") return PictureFormat::Png;
+  if (ext == "bmp") return PictureFormat::Bmp;
+  if (ext == "jpg" || ext == "jpeg") return PictureFormat::Jpeg;
+  if (ext == "svg") return PictureFormat::Svg;
+  if (ext == "pdf") return PictureFormat::Pdf;
+  return PictureFormat::Unknown;
+}
+
+bool WriteChartPicture(const QString& path, const ChartSettings& settings, ChartProject& project, int width,
+                       int height, QString* error) {
+  const PictureFormat format = PictureFormatOf(path);
+  if (format == PictureFormat::Unknown) {
+    if (error) *error = "unknown picture format (use .png, .bmp, .jpg, .jpeg, .svg or .pdf)";
+    return false;
+  }
+  if (format == PictureFormat::Png || format == PictureFormat::Bmp || format == PictureFormat::Jpeg) {
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) {
+      if (error) *error = "not enough memory for the picture";
+      return false;
+    }
+    image.fill(Qt::white);
+    Render(image, settings, project, width, height);
+    if (format == PictureFormat::Jpeg) return SaveJpeg(image, path, error);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+      if (error) *error = file.errorString();
+      return false;
+    }
+    const bool written = format == PictureFormat::Png
+                             ? image.save(&file, "PNG")
+                             : image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP");
+    if (!written) {
+      file.cancelWriting();
+      if (error) *error = "the picture could not be encoded";
+      return false;
+    }
+    return Commit(file, error);
+  }
+
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    if (error) *error = file.errorString();
+    return false;
+  }
+  if (format == PictureFormat::Svg) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(QSize(width, height));
+    svg.setViewBox(QRect(0, 0, width, height));
+    svg.setTitle("ORVANTA");
+    Render(svg, settings, project, width, height);
+  } else {
+    // One pixel of the chart is one point of the page.
+    QPdfWriter pdf(&file);
+    pdf.setResolution(72);
+    pdf.setPageSize(QPageSize(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setTitle("ORVANTA");
+    Render(pdf, settings, project, width, height);
+  }
+  return Commit(file, error);
+}
+
+int RunChartExport(const QStringList& args) {
+  QString out_path, project_path, layout_text, units_text, size_text;
+  for (int i = 0; i < args.size(); ++i) {
+    QString a = args[i];
+    QString value;
+    const int eq = a.indexOf('=');
+    const bool is_option = a.startsWith("--");
+    if (is_option && eq > 0) {
+      value = a.mid(eq + 1);
+      a = a.left(eq);
+    }
+    auto take = [&](QString& into) {
+      if (eq < 0) {
+        if (i + 1 >= args.size()) return false;
+        value = args[++i];
+      }
+      into = value;
+      return true;
+    };
+    bool ok = true;
+    if (a == "--export") ok = take(out_path);
+    else if (a == "--layout") ok = take(layout_text);
+    else if (a == "--units") ok = take(units_text);
+    else if (a == "--size") ok = take(size_text);
+    else if (is_option) {
+      Print(stderr, "orvanta: unknown option " + a + "\n" + Usage());
+      return 2;
+    } else if (project_path.isEmpty()) project_path = a;
+    else {
+      Print(stderr, "orvanta: more than one project file given\n" + Usage());
+      return 2;
+    }
+    if (!ok) {
+      Print(stderr, "orvanta: " + a + " needs a value\n" + Usage());
+      return 2;
+    }
+  }
+  if (out_path.isEmpty()) {
+    Print(stderr, "orvanta: --export needs a picture file name\n" + Usage());
+    return 2;
+  }
+  if (PictureFormatOf(out_path) == PictureFormat::Unknown) {
+    Print(stderr, "orvanta: cannot tell the picture format of \"" + out_path + "\"\n" + Usage());
+    return 2;
+  }
+
+  ChartSettings settings = LoadChartSettingsForExport();
+  if (!layout_text.isEmpty()) {
+    const QString l = layout_text.toLower();
+    if (l == "mollier") settings.layout = ChartLayout::Mollier;
+    else if (l == "carrier") settings.layout = ChartLayout::Carrier;
+    else {
+      Print(stderr, "orvanta: --layout must be mollier or carrier, not \"" + layout_text + "\"");
+      return 2;
+    }
+  }
+  if (!units_text.isEmpty()) {
+    const QString u = units_text.toLower();
+    if (u == "si") settings.units = UnitSystem::SI;
+    else if (u == "ip") settings.units = UnitSystem::IP;
+    else {
+      Print(stderr, "orvanta: --units must be si or ip, not \"" + units_text + "\"");
+      return 2;
+    }
+  }
+  int width = kDefaultWidth, height = kDefaultHeight;
+  if (!size_text.isEmpty()) {
+    static const QRegularExpression re("^(\\d{1,6})[xX](\\d{1,6})$");
+    const QRegularExpressionMatch m = re.match(size_text);
+    if (m.hasMatch()) {
+      width = m.captured(1).toInt();
+      height = m.captured(2).toInt();
+    }
+    if (!m.hasMatch() || width < kMinSide || height < kMinSide || width > kMaxSide || height > kMaxSide) {
+      Print(stderr, QString("orvanta: --size must be WIDTHxHEIGHT, each from %1 to %2 pixels, not \"%3\"")
+                        .arg(kMinSide)
+                        .arg(kMaxSide)
+                        .arg(size_text));
+      return 2;
+    }
+  }
+
+  ChartProject project;
+  if (!project_path.isEmpty()) {
+    const ProjectFileResult read = ReadProjectFile(QFile::encodeName(project_path).toStdString(), project);
+    if (!read.ok()) {
+      Print(stderr, "orvanta: cannot open the project \"" + project_path +
+                        "\": " + QString::fromStdString(read.Message()) + "\nNo picture was written.");
+      return 1;
+    }
+    // As when the project is opened: the chart takes the file's pressure
+    // and its ranges widen to contain every point.
+    settings.pb = read.pb;
+    settings.range = WidenRangeForProject(settings.range, project);
+  }
+
+  QString error;
+  if (!WriteChartPicture(out_path, settings, project, width, height, &error)) {
+    Print(stderr, "orvanta: cannot write \"" + out_path + "\": " + error);
+    return 1;
+  }
+  Print(stdout, QString("orvanta: wrote %1 (%2x%3)").arg(out_path).arg(width).arg(height));
+  return 0;
+}
+
+}  // namespace orvanta

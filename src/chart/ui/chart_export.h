@@ -1,0 +1,35 @@
+// Drawing the chart into a picture file without a window: PNG, BMP, JPEG,
+// SVG or PDF by the file's extension, and the command line
+//   orvanta --export FILE [--layout mollier|carrier] [--units si|ip]
+//           [--size WxH] [project.ovt]
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "chart/chart_settings.h"
+#include "project/chart_project.h"
+
+namespace orvanta {
+
+// The chart settings a headless export draws with.
+ChartSettings LoadChartSettingsForExport();
+
+enum class PictureFormat { Unknown, Png, Bmp, Jpeg, Svg, Pdf };
+// By extension (case-insensitive): .png, .bmp, .jpg/.jpeg, .svg, .pdf.
+PictureFormat PictureFormatOf(const QString& path);
+
+// Draws the chart on a width x height picture and writes it to `path` in the
+// format of its extension. The file is written completely or not at all
+// (temporary file renamed over the target). On failure returns false with
+// *error set.
+bool WriteChartPicture(const QString& path, const ChartSettings& settings, ChartProject& project, int width,
+                       int height, QString* error);
+
+// The --export command. `args` are the command-line arguments without the
+// program name. Prints a message and returns non-zero on a bad option, an
+// unreadable or damaged project (nothing is written then) or a failed write;
+// returns 0 after writing the picture.
+int RunChartExport(const QStringList& args);
+
+}  // namespace orvanta

@@ -1,0 +1,187 @@
+// Headless chart export: every picture format, the size and layout options,
+// refusal of damaged projects and bad options without writing anything.
+#include "chart/ui/chart_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "chart/renderer.h"
+#include "chart/ui/jpeg_writer.h"
+#include "project/project_file.h"
+#include "psychro/state.h"
+
+namespace orvanta {
+namespace {
+
+constexpr double kPb = 101300;
+
+ChartProject ExampleProject() {
+  ChartProject p;
+  auto add_point = [&](const char* name, double t, double x) {
+    ChartPoint pt;
+    pt.name = name;
+    pt.state = StateFromTX(kPb, t, x);
+    EXPECT_TRUE(p.AddPoint(pt));
+  };
+  add_point("ZEW", 32, 0.012);
+  add_point("POM", 24, 0.009);
+  add_point("CHL", 14, 0.0085);
+  AirProcess heat;
+  heat.name = "ZEW-CHL";
+  heat.start_point = "ZEW";
+  heat.end_point = "CHL";
+  heat.air_flow = 2000;
+  EXPECT_TRUE(p.AddProcess(heat));
+  return p;
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+class ChartExport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    project_path_ = dir_.filePath("example.ovt");
+    const ProjectFileResult w = WriteProjectFile(project_path_.toStdString(), ExampleProject());
+    ASSERT_TRUE(w.ok()) << w.Message();
+  }
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  QTemporaryDir dir_;
+  QString project_path_;
+};
+
+TEST_F(ChartExport, WritesEveryFormatByExtension) {
+  struct Case {
+    const char* name;
+    QByteArray magic;
+  };
+  const Case cases[] = {{"c.png", "\x89PNG"}, {"c.bmp", "BM"},      {"c.jpg", "\xFF\xD8\xFF"},
+                        {"c.JPEG", "\xFF\xD8\xFF"}, {"c.pdf", "%PDF"}, {"c.svg", ""}};
+  for (const Case& k : cases) {
+    const QString out = Path(k.name);
+    EXPECT_EQ(RunChartExport({"--export", out, "--size", "400x300", project_path_}), 0) << k.name;
+    const QByteArray bytes = ReadAll(out);
+    ASSERT_FALSE(bytes.isEmpty()) << k.name;
+    if (!k.magic.isEmpty()) {
+      EXPECT_TRUE(bytes.startsWith(k.magic)) << k.name;
+    }
+  }
+  const QByteArray svg = ReadAll(Path("c.svg"));
+  EXPECT_TRUE(svg.contains("<svg"));
+  EXPECT_TRUE(svg.contains("ZEW-CHL"));  // the process table's text is real text
+  const QImage bmp(Path("c.bmp"));
+  EXPECT_EQ(bmp.size(), QSize(400, 300));
+  EXPECT_EQ(ReadAll(Path("c.bmp")).at(28), 24);  // bits per pixel
+}
+
+TEST_F(ChartExport, JpegIsBaselineQuality100With24BitColour) {
+  const QString out = Path("chart.jpg");
+  ASSERT_EQ(RunChartExport({"--export=" + out, project_path_}), 0);
+  const QByteArray j = ReadAll(out);
+  // Baseline frame header SOF0 with 8-bit samples, 1000 x 1600, 3 components.
+  const int sof = j.indexOf(QByteArray("\xFF\xC0", 2));
+  ASSERT_GT(sof, 0);
+  EXPECT_EQ(j.indexOf(QByteArray("\xFF\xC2", 2)), -1);  // not progressive
+  EXPECT_EQ(static_cast<unsigned char>(j[sof + 4]), 8);
+  EXPECT_EQ((static_cast<unsigned char>(j[sof + 5]) << 8) | static_cast<unsigned char>(j[sof + 6]), 1000);
+  EXPECT_EQ((static_cast<unsigned char>(j[sof + 7]) << 8) | static_cast<unsigned char>(j[sof + 8]), 1600);
+  EXPECT_EQ(static_cast<unsigned char>(j[sof + 9]), 3);
+  // Quality 100: every quantisation step is 1.
+  const int dqt = j.indexOf(QByteArray("\xFF\xDB", 2));
+  ASSERT_GT(dqt, 0);
+  for (int k = 0; k < 64; ++k) EXPECT_EQ(static_cast<unsigned char>(j[dqt + 5 + k]), 1);
+  EXPECT_EQ(QImage(out).size(), QSize(1600, 1000));
+}
+
+TEST_F(ChartExport, DefaultSizeLayoutsAndUnitsDrawDifferentCharts) {
+  QImage pictures[4];
+  int n = 0;
+  for (const char* layout : {"mollier", "carrier"})
+    for (const char* units : {"si", "ip"}) {
+      const QString out = Path(QString("%1-%2.png").arg(layout, units));
+      ASSERT_EQ(RunChartExport({"--export", out, "--layout", layout, "--units", units, project_path_}), 0);
+      pictures[n] = QImage(out);
+      EXPECT_EQ(pictures[n].size(), QSize(1600, 1000));
+      ++n;
+    }
+  for (int a = 0; a < 4; ++a)
+    for (int b = a + 1; b < 4; ++b) EXPECT_NE(pictures[a], pictures[b]) << a << " " << b;
+}
+
+TEST_F(ChartExport, PixelsLandWhereTheFormulasSay) {
+  const QString out = Path("pixels.png");
+  ASSERT_EQ(RunChartExport({"--export", out, "--size", "800x600", project_path_}), 0);
+  const QImage img = QImage(out).convertToFormat(QImage::Format_RGB32);
+  // Horizontal axis at y = Himg - 20 from x = 20, black; background white.
+  EXPECT_EQ(img.pixelColor(400, 580), QColor(Qt::black));
+  EXPECT_EQ(img.pixelColor(20, 300), QColor(Qt::black));  // vertical axis
+  // A point marker of the point colour (navy) around POM, 5 px from its centre.
+  ChartSettings s = LoadChartSettingsForExport();
+  s.range = {-30, 40, 20};
+  const chart::ChartGeometry g(s, 800, 600);
+  const ChartProject p = ExampleProject();
+  const chart::PixelPoint zew = g.MapToChart(p.point(1).state.t, p.point(1).state.x);
+  bool navy = false;
+  for (int dx = -6; dx <= 6; ++dx)
+    for (int dy = -6; dy <= 6; ++dy)
+      if (img.pixelColor(zew.x + dx, zew.y + dy) == QColor(0, 0, 128)) navy = true;
+  EXPECT_TRUE(navy);
+  EXPECT_EQ(img.pixelColor(zew.x, zew.y), QColor(Qt::white));  // the marker is filled white
+}
+
+TEST_F(ChartExport, DamagedOrMissingProjectIsRefusedAndNothingIsWritten) {
+  const QString damaged = Path("damaged.ovt");
+  {
+    QFile f(damaged);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(1234, '\x07'));
+  }
+  const QString out = Path("never.png");
+  EXPECT_NE(RunChartExport({"--export", out, damaged}), 0);
+  EXPECT_FALSE(QFile::exists(out));
+  EXPECT_NE(RunChartExport({"--export", out, Path("missing.ovt")}), 0);
+  EXPECT_FALSE(QFile::exists(out));
+
+  // An existing picture stays as it was.
+  const QString keep = Path("keep.png");
+  ASSERT_EQ(RunChartExport({"--export", keep, "--size", "200x200"}), 0);
+  const QByteArray before = ReadAll(keep);
+  EXPECT_NE(RunChartExport({"--export", keep, damaged}), 0);
+  EXPECT_EQ(ReadAll(keep), before);
+}
+
+TEST_F(ChartExport, BadOptionsAreRefused) {
+  const QString out = Path("bad.png");
+  EXPECT_EQ(RunChartExport({"--export", Path("chart.gif")}), 2);
+  EXPECT_EQ(RunChartExport({"--export", out, "--size", "12x12"}), 2);
+  EXPECT_EQ(RunChartExport({"--export", out, "--size", "big"}), 2);
+  EXPECT_EQ(RunChartExport({"--export", out, "--layout", "polar"}), 2);
+  EXPECT_EQ(RunChartExport({"--export", out, "--units", "cgs"}), 2);
+  EXPECT_EQ(RunChartExport({"--export", out, "--colour", "red"}), 2);
+  EXPECT_EQ(RunChartExport({"--export"}), 2);
+  EXPECT_EQ(RunChartExport({"--export", out, project_path_, project_path_}), 2);
+  EXPECT_FALSE(QFile::exists(out));
+  EXPECT_FALSE(QFile::exists(Path("chart.gif")));
+}
+
+TEST_F(ChartExport, UnwritableTargetIsAFailure) {
+  EXPECT_EQ(RunChartExport({"--export", Path("no/such/folder/c.png"), project_path_}), 1);
+  EXPECT_EQ(RunChartExport({"--export", Path("no/such/folder/c.jpg"), project_path_}), 1);
+  EXPECT_EQ(RunChartExport({"--export", Path("no/such/folder/c.pdf"), project_path_}), 1);
+}
+
+TEST(JpegWriter, EmptyPictureIsAnErrorNotACrash) {
+  QString error;
+  EXPECT_TRUE(EncodeJpeg(QImage(), &error).isEmpty());
+  EXPECT_FALSE(error.isEmpty());
+}
+
+}  // namespace
+}  // namespace orvanta
