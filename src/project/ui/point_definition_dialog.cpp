@@ -166,6 +166,7 @@ void PointDefinitionDialog::Prepare(LabelPosition label, UnitSystem units) {
   mass_ip_->setEnabled(!si);
   volume_ = 0;
   volume_given_ = false;
+  other_point_.clear();
   name_edit_->setFocus();
 }
 
@@ -250,7 +251,7 @@ std::optional<AirProcess> PointDefinitionDialog::process() const {
   if (option() == kPointOnly) return std::nullopt;
   AirProcess p;
   p.name = process_name_edit_->text().toStdString();
-  p.start_point = OtherPointName().toStdString();
+  p.start_point = other_point_.toStdString();
   p.end_point = point_name().toStdString();
   p.draw_line = true;
   p.air_flow = volume_given_ ? volume_ : 0;
@@ -286,6 +287,8 @@ void PointDefinitionDialog::accept() {
       return;
     }
   }
+  // Kept now: once the new point is added it is the project's last point.
+  other_point_ = option() == kPointOnly ? QString() : OtherPointName();
   QDialog::accept();
 }
 

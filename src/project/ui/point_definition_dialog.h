@@ -31,7 +31,8 @@ class PointDefinitionDialog : public QDialog {
   QString point_name() const;
   LabelPosition label_position() const;
   // The process to add together with the point (it ends at the new point),
-  // when one of the process options was chosen.
+  // when one of the process options was chosen; its start point is the one
+  // chosen when OK was pressed.
   std::optional<AirProcess> process() const;
 
   void accept() override;
@@ -62,6 +63,7 @@ class PointDefinitionDialog : public QDialog {
   QLineEdit* mass_ip_;
   double volume_ = 0;  // [m3/h], as typed or derived
   bool volume_given_ = false;
+  QString other_point_;  // the process's start point, as it was at OK
 };
 
 }  // namespace orvanta

@@ -1,0 +1,224 @@
+#include "chart/ui/chart_interaction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QStyleHints>
+#include <QTreeWidgetItem>
+
+#include "app/ui/chart_view.h"
+#include "app/ui/data_dir.h"
+#include "project/ui/point_data_dialog.h"
+#include "project/ui/point_definition_dialog.h"
+#include "project/ui/point_dialog_common.h"
+#include "psychro/number_text.h"
+#include "psychro/state.h"
+
+namespace orvanta {
+
+void LoadChartCursors(ChartView* view) {
+  auto load = [](const QString& file, Qt::CursorShape fallback) {
+    const QString path = DataPath("cursors/" + file);
+    QPixmap pixmap;
+    if (QFile::exists(path) && pixmap.load(path)) return QCursor(pixmap, pixmap.width() / 2, pixmap.height() / 2);
+    return QCursor(fallback);
+  };
+  view->SetCursors(load("orv.png", Qt::CrossCursor), load("orv2.png", Qt::PointingHandCursor));
+}
+
+ChartInteraction::ChartInteraction(ChartProject* project, ChartSettings* settings, QObject* parent)
+    : QObject(parent),
+      project_(project),
+      settings_(settings),
+      double_click_interval_(QApplication::styleHints()->mouseDoubleClickInterval()) {
+  pending_click_.setSingleShot(true);
+  connect(&pending_click_, &QTimer::timeout, this, &ChartInteraction::DefineNewPoint);
+}
+
+void ChartInteraction::SetView(ChartView* view) {
+  view_ = view;
+  LoadChartCursors(view);
+  connect(view, &ChartView::MouseMoved, this, &ChartInteraction::MouseMoved);
+  connect(view, &ChartView::Clicked, this, &ChartInteraction::Clicked);
+  connect(view, &ChartView::DoubleClicked, this, &ChartInteraction::DoubleClicked);
+}
+
+void ChartInteraction::SetGeometry(const chart::ChartGeometry& geometry) {
+  geometry_ = geometry;
+  dragging_ = false;
+}
+
+void ChartInteraction::SetReadoutLabels(const std::array<QLabel*, kReadoutFieldCount>& labels) { labels_ = labels; }
+
+void ChartInteraction::SetPointActions(const QList<QAction*>& actions) {
+  point_actions_ = actions;
+  for (QAction* a : point_actions_) a->setEnabled(over_point_);
+}
+
+void ChartInteraction::SetDialogs(PointDefinitionDialog* definition, PointDataDialog* data) {
+  definition_dialog_ = definition;
+  if (data_dialog_) disconnect(data_dialog_, nullptr, this, nullptr);
+  data_dialog_ = data;
+  if (data_dialog_) connect(data_dialog_, &PointDataDialog::projectChanged, this, &ChartInteraction::projectChanged);
+}
+
+int ChartInteraction::hovered_point() const { return ValidIndex(hovered_) ? hovered_ : -1; }
+int ChartInteraction::selected_point() const { return ValidIndex(selected_) ? selected_ : -1; }
+
+void ChartInteraction::SetOverPoint(bool over) {
+  over_point_ = over;
+  if (view_) view_->SetOverPoint(over);
+  for (QAction* a : point_actions_) a->setEnabled(over);
+}
+
+void ChartInteraction::UpdateAt(QPoint pos, Qt::MouseButtons buttons) {
+  if (!geometry_) return;
+  const chart::TX tx = geometry_->MapFromChart(pos.x(), pos.y());
+  const double x = GuardChartMoisture(tx.x);
+  const int hit = PointAt(*project_, tx.t, x);
+  if (hit >= 0) {
+    // Over a point the readout keeps the last state computed away from it.
+    hovered_ = hit;
+    selected_ = hit;
+    SetOverPoint(true);
+    if (buttons & Qt::LeftButton) dragging_ = true;
+    return;
+  }
+  SetOverPoint(false);
+  cursor_state_ = CursorState(settings_->pb, tx.t, x);
+  const ReadoutTexts texts = CursorReadoutTexts(cursor_state_, settings_->units, UiDecimalSeparator());
+  for (int k = 0; k < kReadoutFieldCount; ++k) {
+    if (labels_[k]) labels_[k]->setText(QString::fromStdString(texts[k]));
+  }
+}
+
+void ChartInteraction::MouseMoved(QPoint pos, Qt::MouseButtons buttons) { UpdateAt(pos, buttons); }
+
+void ChartInteraction::Clicked(QPoint pos) {
+  // The release that ends a double-click is no click of its own.
+  if (since_double_click_.isValid() && since_double_click_.elapsed() <= double_click_interval_) return;
+  project_->set_modified(true);
+  UpdateAt(pos, Qt::NoButton);
+  if (dragging_) {
+    dragging_ = false;
+    if (const int k = hovered_point(); k >= 0) {
+      ChartPoint moved = project_->point(k);
+      moved.state = cursor_state_;
+      project_->ReplacePoint(k, moved, moved.name);
+      emit projectChanged();
+    }
+    return;
+  }
+  if (over_point_ && double_click_interval_ > 0) {
+    // It may be the first half of a double-click on the point.
+    pending_click_.start(double_click_interval_);
+    return;
+  }
+  DefineNewPoint();
+}
+
+void ChartInteraction::DoubleClicked(QPoint pos) {
+  const bool was_pending = pending_click_.isActive();
+  pending_click_.stop();
+  UpdateAt(pos, Qt::NoButton);
+  if (!over_point_) {
+    if (was_pending) DefineNewPoint();
+    return;
+  }
+  since_double_click_.start();
+  EditPoint(hovered_point());
+  since_double_click_.start();
+}
+
+void ChartInteraction::DefineNewPoint() {
+  if (!definition_dialog_) return;
+  if (project_->point_count() >= ChartProject::kPointSlots) {
+    ShowPointsFull(definition_dialog_->parentWidget());
+    return;
+  }
+  const AirState state = cursor_state_;
+  definition_dialog_->Prepare(settings_->default_label, settings_->units);
+  if (definition_dialog_->exec() != QDialog::Accepted) return;
+  const std::string name = definition_dialog_->point_name().toStdString();
+  if (name.empty()) return;
+  ChartPoint p;
+  p.name = name;
+  p.state = state;
+  p.label_position = definition_dialog_->label_position();
+  const EditResult added = project_->AddPoint(p);
+  if (!added) {
+    ShowPointInfo(definition_dialog_->parentWidget(), QString::fromStdString(added.Message()));
+    return;
+  }
+  if (const auto process = definition_dialog_->process()) project_->AddProcess(*process);
+  emit projectChanged();
+}
+
+void ChartInteraction::TreeClicked(QTreeWidgetItem* item) {
+  if (!item || item->parent()) return;
+  const int k = project_->FindPoint(item->text(0).toStdString());
+  if (k >= 0) selected_ = k;
+}
+
+void ChartInteraction::TreeDoubleClicked(QTreeWidgetItem* item) {
+  if (over_point_) {
+    EditPoint(hovered_point());
+    return;
+  }
+  if (!item) return;
+  if (item->parent()) item = item->parent();
+  EditPoint(project_->FindPoint(item->text(0).toStdString()));
+}
+
+void ChartInteraction::EditSelectedPoint() { EditPoint(selected_point()); }
+
+void ChartInteraction::EditPoint(int index) {
+  if (!data_dialog_ || !ValidIndex(index)) return;
+  selected_ = index;
+  data_dialog_->ExecEdit(index);
+}
+
+void ChartInteraction::DeleteSelectedPoint() {
+  const int k = selected_point();
+  if (k < 0) return;
+  project_->DeletePoint(k);
+  selected_ = -1;
+  hovered_ = -1;
+  emit projectChanged();
+}
+
+PanelDragHandle::PanelDragHandle(QWidget* handle, QWidget* panel, QWidget* chart, QWidget* logo)
+    : QObject(handle), handle_(handle), panel_(panel), chart_(chart), logo_(logo) {
+  handle_->setMouseTracking(true);
+  handle_->setCursor(Qt::CrossCursor);
+  handle_->installEventFilter(this);
+}
+
+bool PanelDragHandle::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != handle_) return false;
+  if (event->type() == QEvent::MouseButtonPress) {
+    handle_->setCursor(Qt::SizeAllCursor);
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    handle_->setCursor(Qt::CrossCursor);
+  } else if (event->type() == QEvent::MouseMove) {
+    auto* e = static_cast<QMouseEvent*>(event);
+    if (!(e->buttons() & Qt::LeftButton)) {
+      handle_->setCursor(Qt::CrossCursor);
+      return false;
+    }
+    handle_->setCursor(Qt::SizeAllCursor);
+    const QPoint global = e->globalPosition().toPoint();
+    const QPoint cursor = chart_ ? chart_->mapFromGlobal(global) : panel_->parentWidget()->mapFromGlobal(global);
+    const QPoint top_left(cursor.x() - static_cast<int>(Rnd(handle_->width() / 2.0)), cursor.y() - 68);
+    panel_->move(top_left);
+    if (logo_) logo_->move(top_left + QPoint(200, -120));
+    last_position_ = top_left;
+    emit panelMoved(top_left);
+  }
+  return false;
+}
+
+}  // namespace orvanta
