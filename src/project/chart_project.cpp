@@ -87,32 +87,60 @@ void ChartProject::SetAirFlowLink(AirFlowLink link) {
   modified_ = true;
 }
 
-EditResult ChartProject::AddPoint(ChartPoint p) {
-  if (point_count_ >= kPointSlots) return {EditError::PointTableFull};
-  p = FitToCapacity(std::move(p));
-  if (p.name.empty()) return {EditError::EmptyName};
-  if (FindPoint(p.name) >= 0) return {EditError::DuplicatePointName};
-  points_[point_count_++] = std::move(p);
-  modified_ = true;
+namespace {
+
+// The slot tables share their bookkeeping: used slots 0..count-1, no gaps.
+template <typename Item, std::size_t N>
+EditResult AppendSlot(std::array<Item, N>& slots, int& count, int limit, Item item, EditError full) {
+  if (count >= limit) return {full};
+  item = FitToCapacity(std::move(item));
+  if (item.name.empty()) return {EditError::EmptyName};
+  slots[count++] = std::move(item);
   return {};
 }
 
+template <typename Item, std::size_t N>
+EditResult OverwriteSlot(std::array<Item, N>& slots, int count, int index, Item item) {
+  if (index < 0 || index >= count) return {EditError::NoSuchItem};
+  item = FitToCapacity(std::move(item));
+  if (item.name.empty()) return {EditError::EmptyName};
+  slots[index] = std::move(item);
+  return {};
+}
+
+// Moves the slots after `index` down by one and empties the last used slot.
+template <typename Item, std::size_t N>
+void RemoveSlot(std::array<Item, N>& slots, int& count, int index, Item empty) {
+  for (int k = index; k + 1 < count; ++k) slots[k] = std::move(slots[k + 1]);
+  slots[--count] = std::move(empty);
+}
+
+}  // namespace
+
+EditResult ChartProject::AddPoint(ChartPoint p) {
+  const std::string name = FitText(p.name, ChartPoint::kNameCapacity);
+  if (point_count_ < kPointSlots && !name.empty() && FindPoint(name) >= 0) return {EditError::DuplicatePointName};
+  const EditResult r = AppendSlot(points_, point_count_, kPointSlots, std::move(p), EditError::PointTableFull);
+  if (r) modified_ = true;
+  return r;
+}
+
 EditResult ChartProject::ReplacePoint(int index, ChartPoint p, const std::string& old_name) {
-  if (index < 0 || index >= point_count_) return {EditError::NoSuchItem};
   p = FitToCapacity(std::move(p));
-  if (p.name.empty()) return {EditError::EmptyName};
-  if (p.name != old_name) {
+  const std::string new_name = p.name;
+  const EditResult r = OverwriteSlot(points_, point_count_, index, std::move(p));
+  if (!r) return r;
+  if (new_name != old_name) {
     for (int k = 0; k < process_count_; ++k) {
-      if (processes_[k].start_point == old_name) processes_[k].start_point = p.name;
-      if (processes_[k].end_point == old_name) processes_[k].end_point = p.name;
+      if (processes_[k].start_point == old_name) processes_[k].start_point = new_name;
+      if (processes_[k].end_point == old_name) processes_[k].end_point = new_name;
     }
     for (int k = 0; k < coefficient_count_; ++k) {
-      if (coefficients_[k].point_name == old_name) coefficients_[k].point_name = p.name;
+      if (coefficients_[k].point_name == old_name) coefficients_[k].point_name = new_name;
     }
   }
-  points_[index] = std::move(p);
   modified_ = true;
-  return {};
+  return r;
 }
 
 void ChartProject::DeletePoint(int index) {
@@ -127,27 +155,20 @@ void ChartProject::DeletePoint(int index) {
     DirectionCoefficient& c = coefficients_[k];
     if (c.point_name == name) c.point_name.clear(), c.draw_line = false;
   }
-  for (int k = index; k + 1 < point_count_; ++k) points_[k] = std::move(points_[k + 1]);
-  points_[--point_count_] = EmptyPointSlot();
+  RemoveSlot(points_, point_count_, index, EmptyPointSlot());
   modified_ = true;
 }
 
 EditResult ChartProject::AddProcess(AirProcess p) {
-  if (process_count_ >= kProcessSlots) return {EditError::ProcessTableFull};
-  p = FitToCapacity(std::move(p));
-  if (p.name.empty()) return {EditError::EmptyName};
-  processes_[process_count_++] = std::move(p);
-  modified_ = true;
-  return {};
+  const EditResult r = AppendSlot(processes_, process_count_, kProcessSlots, std::move(p), EditError::ProcessTableFull);
+  if (r) modified_ = true;
+  return r;
 }
 
 EditResult ChartProject::ReplaceProcess(int index, AirProcess p) {
-  if (index < 0 || index >= process_count_) return {EditError::NoSuchItem};
-  p = FitToCapacity(std::move(p));
-  if (p.name.empty()) return {EditError::EmptyName};
-  processes_[index] = std::move(p);
-  modified_ = true;
-  return {};
+  const EditResult r = OverwriteSlot(processes_, process_count_, index, std::move(p));
+  if (r) modified_ = true;
+  return r;
 }
 
 void ChartProject::DeleteProcess(int index) {
@@ -157,27 +178,21 @@ void ChartProject::DeleteProcess(int index) {
   for (int k = 0; k < point_count_; ++k) {
     if (points_[k].process_name == name) points_[k].on_process = false, points_[k].process_name.clear();
   }
-  for (int k = index; k + 1 < process_count_; ++k) processes_[k] = std::move(processes_[k + 1]);
-  processes_[--process_count_] = EmptyProcessSlot();
+  RemoveSlot(processes_, process_count_, index, EmptyProcessSlot());
   modified_ = true;
 }
 
 EditResult ChartProject::AddCoefficient(DirectionCoefficient c) {
-  if (coefficient_count_ >= kMaxCoefficients) return {EditError::CoefficientTableFull};
-  c = FitToCapacity(std::move(c));
-  if (c.name.empty()) return {EditError::EmptyName};
-  coefficients_[coefficient_count_++] = std::move(c);
-  modified_ = true;
-  return {};
+  const EditResult r =
+      AppendSlot(coefficients_, coefficient_count_, kMaxCoefficients, std::move(c), EditError::CoefficientTableFull);
+  if (r) modified_ = true;
+  return r;
 }
 
 EditResult ChartProject::ReplaceCoefficient(int index, DirectionCoefficient c) {
-  if (index < 0 || index >= coefficient_count_) return {EditError::NoSuchItem};
-  c = FitToCapacity(std::move(c));
-  if (c.name.empty()) return {EditError::EmptyName};
-  coefficients_[index] = std::move(c);
-  modified_ = true;
-  return {};
+  const EditResult r = OverwriteSlot(coefficients_, coefficient_count_, index, std::move(c));
+  if (r) modified_ = true;
+  return r;
 }
 
 void ChartProject::DeleteCoefficient(int index) {
@@ -185,12 +200,9 @@ void ChartProject::DeleteCoefficient(int index) {
   const std::string name = coefficients_[index].name;
   if (link_.coefficient_name == name) link_ = AirFlowLink{};
   for (int k = 0; k < point_count_; ++k) {
-    if (points_[k].coefficient_name == name) {
-      points_[k].on_coefficient = false, points_[k].coefficient_name.clear();
-    }
+    if (points_[k].coefficient_name == name) points_[k].on_coefficient = false, points_[k].coefficient_name.clear();
   }
-  for (int k = index; k + 1 < coefficient_count_; ++k) coefficients_[k] = std::move(coefficients_[k + 1]);
-  coefficients_[--coefficient_count_] = EmptyCoefficientSlot();
+  RemoveSlot(coefficients_, coefficient_count_, index, EmptyCoefficientSlot());
   modified_ = true;
 }
 
