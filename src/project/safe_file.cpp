@@ -40,6 +40,10 @@ FileReadResult ReadFileBytes(const std::string& path, std::size_t max_bytes) {
     r.error = SystemText(EISDIR);
     return r;
   }
+  if (st.type() != fs::file_type::regular) {  // a pipe or device could block or never end
+    r.error = "not a regular file";
+    return r;
+  }
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
     r.error = SystemText(errno);
@@ -61,8 +65,14 @@ FileReadResult ReadFileBytes(const std::string& path, std::size_t max_bytes) {
   return r;
 }
 
-std::string WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
+std::string WriteFileReplacing(const std::string& link_or_path, std::span<const std::uint8_t> bytes) {
   std::error_code ec;
+  // Through a symbolic link the file it points to is replaced, not the link.
+  std::string path = link_or_path;
+  if (fs::is_symlink(link_or_path, ec)) {
+    const fs::path target = fs::weakly_canonical(link_or_path, ec);
+    if (!ec) path = target.string();
+  }
   const fs::file_status target = fs::status(path, ec);
   const bool target_exists = fs::exists(target);
   if (target_exists) {

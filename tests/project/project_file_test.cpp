@@ -442,6 +442,11 @@ TEST(ProjectFileRead, MissingUnreadableAndWrongFilesLeaveTheProjectAlone) {
   const ProjectFileResult missing = ReadProjectFile(dir.File("none.ovt"), b.project);
   EXPECT_EQ(missing.error, ProjectFileError::NotFound);
   EXPECT_EQ(ReadProjectFile(dir.path().string(), b.project).error, ProjectFileError::CannotRead);
+#ifdef __unix__
+  const ProjectFileResult device = ReadProjectFile("/dev/zero", b.project);  // never ends
+  EXPECT_EQ(device.error, ProjectFileError::CannotRead);
+  EXPECT_NE(device.Message().find("not a regular file"), std::string::npos);
+#endif
 
   const Image good = ProjectImage(FullProject());
   WriteBytes(dir.File("cut.ovt"), Image(good.begin(), good.begin() + 15000));
@@ -471,6 +476,16 @@ TEST(ProjectFileWrite, ReplacesAnExistingFileWhole) {
   ASSERT_TRUE(WriteProjectFile(path, p).ok());
   EXPECT_EQ(FileBytes(path), ProjectImage(p));
   EXPECT_EQ(dir.Entries().size(), 1u);
+}
+
+TEST(ProjectFileWrite, ThroughASymbolicLinkTheLinkedFileIsReplaced) {
+  ScratchDir dir;
+  WriteBytes(dir.File("real.ovt"), {});
+  std::filesystem::create_symlink(dir.File("real.ovt"), dir.File("link.ovt"));
+  const ChartProject p = FullProject();
+  ASSERT_TRUE(WriteProjectFile(dir.File("link.ovt"), p).ok());
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.ovt")));
+  EXPECT_EQ(FileBytes(dir.File("real.ovt")), ProjectImage(p));
 }
 
 TEST(ProjectFileWrite, AFailedSaveKeepsTheOldFile) {
