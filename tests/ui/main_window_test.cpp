@@ -17,6 +17,7 @@
 
 #include "app/settings_store.h"
 #include "app/ui/chart_view.h"
+#include "app/ui/data_dir.h"
 #include "app/ui/file_dialogs.h"
 #include "app/ui/language.h"
 #include "app/ui/main_window.h"
@@ -374,7 +375,7 @@ TEST_F(MainWindowTest, SettingsSwitchesHideThePanels) {
 // With ORVANTA_SCREENSHOT_DIR set, pictures of both layouts with the example
 // project are written there (for looking at them; the test checks the chart).
 TEST_F(MainWindowTest, ExampleProjectInBothLayouts) {
-  const QString example = QStringLiteral(ORVANTA_DATA_SOURCE_DIR) + "/examples/example.ovt";
+  const QString example = DataPath("examples/example.ovt");
   if (!QFile::exists(example)) GTEST_SKIP() << "no example project";
   ASSERT_TRUE(window_->OpenStartupProject(example));
   window_->resize(1600, 1000);

@@ -97,6 +97,7 @@ const QImage& MainWindow::chart_image() const { return image1_->image(); }
 void MainWindow::LoadSettingsOnce() {
   if (settings_loaded_) return;
   settings_loaded_ = true;
+  loading_settings_ = true;
   WriteDefaultSettings(*store_);
   settings_ = LoadSettings(*store_);
   // The stored language; the caption table refills the comfort-zone list, so
@@ -104,6 +105,7 @@ void MainWindow::LoadSettingsOnce() {
   settings_.language = LoadStoredLanguage(settings_.language, this);
   SyncLanguageTicks();
   ApplySettingsToControls();
+  loading_settings_ = false;
 }
 
 void MainWindow::ApplySettingsToControls() {

@@ -139,6 +139,7 @@ class MainWindow : public QMainWindow {
   AppSettings settings_;
   ChartProject project_;
   bool settings_loaded_ = false;
+  bool loading_settings_ = false;
   bool news_checked_ = false;
   bool redrawing_ = false;
   bool closing_confirmed_ = false;

@@ -27,18 +27,18 @@ namespace orvanta {
 namespace {
 
 QPixmap DefaultLogo() {
-  QPixmap pixmap(150, 56);
+  QPixmap pixmap(100, 40);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(QColor(0, 0, 128), 2));
   p.setBrush(QColor(235, 240, 250));
-  p.drawRoundedRect(QRectF(1, 1, 148, 54), 8, 8);
+  p.drawRoundedRect(QRectF(1, 1, 98, 38), 6, 6);
   QFont f("Tahoma");
-  f.setPixelSize(26);
+  f.setPixelSize(18);
   f.setBold(true);
   p.setFont(f);
-  p.drawText(QRect(0, 0, 150, 56), Qt::AlignCenter, "ORVANTA");
+  p.drawText(QRect(0, 0, 100, 40), Qt::AlignCenter, "ORVANTA");
   return pixmap;
 }
 
@@ -84,7 +84,7 @@ QToolButton* MainWindow::ToolButton(QWidget* parent, const QString& object_name,
   b->setText(text);
   b->setToolButtonStyle(Qt::ToolButtonTextOnly);
   b->setAutoRaise(false);
-  b->setMinimumHeight(26);
+  b->setMinimumHeight(24);
   if (action) BindButton(b, action);
   return b;
 }
@@ -132,6 +132,8 @@ void MainWindow::BuildMenus() {
   AddCommand(add, "DEFINIUJPUNKTCHODZENIA1", "Definiuj punkt chłodzenia");
   AddCommand(add, "Definiujprzemian1", "Definiuj przemianę");
   AddCommand(add, "Wspkierunkowyprzemiany1", "Definiuj współczynnik");
+  // Named by the language table but without a command of its own: kept out of sight.
+  AddCommand(add, "CMMAPOINT1", "Dodaj punkt wspólny")->setVisible(false);
 
   QMenu* process = menu("Przemiana1", "Przemiana...");
   AddCommand(process, "Listaprzemian1", "Lista przemian");
@@ -227,16 +229,19 @@ void MainWindow::BuildMenus() {
 void MainWindow::BuildToolbars(QWidget* central) {
   top_bar_ = new QWidget(central);
   top_bar_->setObjectName("TopBar");
+  QFont bar_font = top_bar_->font();
+  bar_font.setPixelSize(11);
+  top_bar_->setFont(bar_font);
   auto* row = new QHBoxLayout(top_bar_);
   row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(6);
+  row->setSpacing(3);
 
   auto group = [&](const QString& name, const QString& title) {
     auto* g = new QGroupBox(title, top_bar_);
     g->setObjectName(name);
     auto* l = new QHBoxLayout(g);
-    l->setContentsMargins(4, 2, 4, 2);
-    l->setSpacing(2);
+    l->setContentsMargins(3, 1, 3, 1);
+    l->setSpacing(1);
     row->addWidget(g);
     return g;
   };
@@ -273,19 +278,22 @@ void MainWindow::BuildToolbars(QWidget* central) {
   combo1_->setObjectName("ComboBox1");
   combo1_->addItems({"UKRYJ WSZYSTKIE", "ZGODNIE Z ASHRAE 1997:lato", "ZGODNIE Z ASHRAE 1997:zima",
                      "ZGODNIE Z EN 13779:lato", "ZGODNIE Z EN 13779:zima", "ZGODNIE Z DIN 19461"});
-  combo1_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  combo1_->setMinimumWidth(150);
+  combo1_->setMaximumWidth(200);
   groupbox4_->layout()->addWidget(combo1_);
 
   groupbox5_ = group("GroupBox5", "Układ");
   combo2_ = new QComboBox(groupbox5_);
   combo2_->setObjectName("ComboBox2");
   combo2_->addItems({"MOLLIER", "CARRIER"});
+  combo2_->setMaximumWidth(100);
   groupbox5_->layout()->addWidget(combo2_);
 
   groupbox6_ = group("GroupBox6", "System jednostek");
   combo3_ = new QComboBox(groupbox6_);
   combo3_->setObjectName("ComboBox3");
   combo3_->addItems({"SI", "IMP"});
+  combo3_->setMaximumWidth(80);
   groupbox6_->layout()->addWidget(combo3_);
 
   auto* links = group("GroupBox8", "");
@@ -304,10 +312,13 @@ void MainWindow::BuildPointPanel(QWidget* central) {
   groupbox3_ = new QGroupBox(central);
   groupbox3_->setObjectName("GroupBox3");
   groupbox3_->setAutoFillBackground(true);
-  groupbox3_->setFixedWidth(260);
+  groupbox3_->setFixedWidth(300);
+  QFont small = groupbox3_->font();
+  small.setPixelSize(11);
+  groupbox3_->setFont(small);
   auto* col = new QVBoxLayout(groupbox3_);
-  col->setContentsMargins(6, 4, 6, 6);
-  col->setSpacing(4);
+  col->setContentsMargins(5, 3, 5, 5);
+  col->setSpacing(3);
 
   // Drag handle and title.
   auto* head = new QHBoxLayout;
@@ -327,7 +338,7 @@ void MainWindow::BuildPointPanel(QWidget* central) {
   tree_->setHeaderHidden(true);
   tree_->setToolTip("Lista zdefiniowanych punktów");
   tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tree_->setMinimumHeight(120);
+  tree_->setFixedHeight(110);
   tree_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(tree_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { popup1_->popup(tree_->viewport()->mapToGlobal(pos)); });
@@ -347,9 +358,9 @@ void MainWindow::BuildPointPanel(QWidget* central) {
   panel3_->setObjectName("Panel3");
   panel3_->setFrameShape(QFrame::StyledPanel);
   auto* grid = new QGridLayout(panel3_);
-  grid->setContentsMargins(6, 4, 6, 4);
+  grid->setContentsMargins(6, 2, 6, 2);
   grid->setHorizontalSpacing(6);
-  grid->setVerticalSpacing(1);
+  grid->setVerticalSpacing(0);
   labels_.insert("Label50", NamedLabel(panel3_, "Label50", "BIEŻĄCE PARAMETRY POWIETRZA"));
   grid->addWidget(labels_.value("Label50"), 0, 0, 1, 3);
   const char* rows[][3] = {{"Label3", "Label4", "Label6"},   {"Label1", "Label2", "Label7"},
@@ -374,8 +385,8 @@ void MainWindow::BuildPointPanel(QWidget* central) {
   panel2_->setObjectName("Panel2");
   panel2_->setFrameShape(QFrame::StyledPanel);
   auto* pgrid = new QGridLayout(panel2_);
-  pgrid->setContentsMargins(6, 4, 6, 4);
-  pgrid->setVerticalSpacing(1);
+  pgrid->setContentsMargins(6, 2, 6, 2);
+  pgrid->setVerticalSpacing(0);
   labels_.insert("Label49", NamedLabel(panel2_, "Label49", "WYKRES MOLLIERA"));
   labels_.insert("Label17", NamedLabel(panel2_, "Label17", "pb ="));
   labels_.insert("Label18", NamedLabel(panel2_, "Label18", "1013"));
@@ -402,8 +413,8 @@ void MainWindow::BuildPointPanel(QWidget* central) {
   panel1_->setObjectName("Panel1");
   panel1_->setFrameShape(QFrame::StyledPanel);
   auto* lgrid = new QGridLayout(panel1_);
-  lgrid->setContentsMargins(6, 4, 6, 4);
-  lgrid->setVerticalSpacing(1);
+  lgrid->setContentsMargins(6, 2, 6, 2);
+  lgrid->setVerticalSpacing(0);
   labels_.insert("Label48", NamedLabel(panel1_, "Label48", "LEGENDA:"));
   lgrid->addWidget(labels_.value("Label48"), 0, 0, 1, 2);
   const char* legend[][2] = {{"Label47", "Label46"}, {"Label45", "Label44"}, {"Label43", "Label42"}};

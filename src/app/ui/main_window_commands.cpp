@@ -191,12 +191,9 @@ void MainWindow::SyncLanguageTicks() {
   for (QAction* a : language_menu_->actions()) a->setChecked(a->data().toInt() == active);
 }
 
+// A loaded language reaches OnLanguageChanged through the language events.
 void MainWindow::OnLanguageItem(int number) {
-  if (!LoadLanguage(number, this)) {
-    SyncLanguageTicks();  // the previous language stays ticked
-    return;
-  }
-  OnLanguageChanged();
+  if (!LoadLanguage(number, this)) SyncLanguageTicks();  // the previous language stays ticked
 }
 
 void MainWindow::OnLanguageChanged() {
@@ -204,7 +201,7 @@ void MainWindow::OnLanguageChanged() {
   settings_.language = ActiveLanguageNumber();
   // The caption table refilled the comfort-zone list with nothing selected.
   SyncComfortTicks();
-  if (settings_loaded_) FullRedraw();
+  if (settings_loaded_ && !loading_settings_) FullRedraw();
 }
 
 // ---- Settings window ------------------------------------------------------
