@@ -28,7 +28,6 @@ namespace {
 constexpr int kTextDuplicateName = 1000;
 constexpr int kTextNoProcess = 1001;
 constexpr int kTextNoCoefficient = 1052;
-constexpr int kTextPointNameEmpty = 970;
 
 enum Row { kRowT, kRowX, kRowPhi, kRowI, kRowRho, kRowPp, kRowPa, kRowTd, kRowTw, kRowFlow };
 
@@ -458,7 +457,7 @@ bool PointDataDialog::StoreFromFields() {
   const UnitSystem units = settings_->units;
   const std::string name = name_->text().toStdString();
   if (name.empty()) {
-    ShowLanguageText(this, kTextPointNameEmpty);
+    ShowPointNameMissing(this);
     return false;
   }
   const auto x_shown = Read(x_), phi_shown = Read(phi_);

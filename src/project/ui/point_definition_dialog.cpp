@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kTextNoPointsYet = 968;
 constexpr int kTextProcessNameEmpty = 969;
-constexpr int kTextPointNameEmpty = 970;
+constexpr int kTextStartPointEmpty = 970;
 constexpr int kTextFlowEmpty = 971;
 constexpr int kTextDuplicateName = 448;
 
@@ -271,8 +271,12 @@ void PointDefinitionDialog::accept() {
       ShowLanguageText(this, kTextProcessNameEmpty);
       return;
     }
+    if (OtherPointName().isEmpty()) {
+      ShowLanguageText(this, kTextStartPointEmpty);
+      return;
+    }
     if (name.empty()) {
-      ShowLanguageText(this, kTextPointNameEmpty);
+      ShowPointNameMissing(this);
       return;
     }
     const QLineEdit* typed = by_volume_->isChecked() ? (units_ == UnitSystem::SI ? volume_si_ : volume_ip_)

@@ -59,6 +59,10 @@ void ShowIncorrectInput(QWidget* parent) {
   ShowPointInfo(parent, PolishTicked() ? "NIEPRAWIDŁOWE DANE WEJŚCIOWE" : "INCORRECT INPUT DATA");
 }
 
+void ShowPointNameMissing(QWidget* parent) {
+  ShowPointInfo(parent, PolishTicked() ? QString::fromUtf8("Podaj nazwę punktu.") : QString("Enter the point name."));
+}
+
 void ShowPointsFull(QWidget* parent) {
   ShowPointInfo(parent, PolishTicked()
                             ? QString("Projekt może zawierać najwyżej %1 punktów.").arg(ChartProject::kPointSlots)

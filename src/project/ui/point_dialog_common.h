@@ -31,6 +31,8 @@ void ShowPointInfo(QWidget* parent, const QString& text);
 void ShowLanguageText(QWidget* parent, int text_number);
 // "NIEPRAWIDŁOWE DANE WEJŚCIOWE" with Polish texts, else "INCORRECT INPUT DATA".
 void ShowIncorrectInput(QWidget* parent);
+// A point cannot be stored without a name.
+void ShowPointNameMissing(QWidget* parent);
 // Refusals when the project's tables are full (50 points, 20 processes).
 void ShowPointsFull(QWidget* parent);
 void ShowProcessesFull(QWidget* parent);
