@@ -136,6 +136,38 @@ TEST_F(LanguageSwitch, ListsAreRefilledInEntryOrderWithNothingSelected) {
   EXPECT_EQ(file_menu->text(), "Plik...");
 }
 
+TEST_F(LanguageSwitch, WindowsBuiltLaterTakeTheTextsWhenShown) {
+  ASSERT_TRUE(LoadLanguage(2));
+  QDialog people;  // a window that did not exist at the language change
+  people.setObjectName("TForm13");
+  auto* activity = new QComboBox(&people);
+  activity->setObjectName("ComboBox1");
+  activity->addItems({"a", "b", "c"});
+  activity->setCurrentIndex(1);
+  auto* calculate = new QPushButton("Oblicz", &people);
+  calculate->setObjectName("Button1");
+  EXPECT_EQ(calculate->text(), "Oblicz");
+
+  people.show();
+  EXPECT_EQ(people.windowTitle(), Text(519));
+  EXPECT_EQ(calculate->text(), Text(530));
+  ASSERT_EQ(activity->count(), 9);
+  EXPECT_EQ(activity->itemText(8), Text(540));
+  EXPECT_EQ(activity->currentIndex(), 1);  // no own text: the choice stays
+
+  // Shown again without a language change: nothing is reapplied.
+  people.hide();
+  calculate->setText("changed by the window");
+  people.show();
+  EXPECT_EQ(calculate->text(), "changed by the window");
+
+  // A language change while it is open reaches it directly.
+  ASSERT_TRUE(LoadLanguage(1));
+  EXPECT_EQ(calculate->text(), "Oblicz");
+  EXPECT_EQ(activity->itemText(0), "Odpoczynek w postawie siedzącej");
+  EXPECT_EQ(activity->currentIndex(), 1);
+}
+
 TEST_F(LanguageSwitch, ShortFileKeepsTheEarlierTextsOfTheEntriesItDoesNotReach) {
   RecordingResponder messages;
   QTemporaryDir dir;

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -16,6 +18,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "app/caption_map.h"
 #include "app/language_texts.h"
@@ -26,6 +29,9 @@ namespace orvanta {
 namespace {
 
 int g_active_language = 0;
+// Counts loads, so a window can tell whether it shows the current texts.
+int g_generation = 0;
+const char kGenerationProperty[] = "orvantaLanguageGeneration";
 
 const char kNotFound[] = "THE FILE WITH THE CHOOSEN LANGUAGE IS NOT FOUND";
 
@@ -72,13 +78,23 @@ void SetHint(QObject* o, const QString& text) {
   }
 }
 
-// Clears the list and fills it with the texts in entry order.
-void SetItems(QObject* o, const QStringList& items) {
+// Clears the list and fills it with the texts in entry order. A combo box
+// whose text the table sets shows that text with nothing selected; other
+// lists keep the choice the user made, in the new words.
+void SetItems(QObject* o, const QStringList& items, bool has_own_text) {
   if (auto* c = qobject_cast<QComboBox*>(o)) {
-    const QSignalBlocker block(c);
-    c->clear();
-    c->addItems(items);
-    c->setCurrentIndex(-1);
+    const int previous = c->currentIndex();
+    {
+      const QSignalBlocker block(c);
+      c->clear();
+      c->addItems(items);
+      c->setCurrentIndex(-1);
+    }
+    if (!has_own_text && previous >= 0 && previous < c->count()) {
+      const QSignalBlocker block(c);
+      c->setCurrentIndex(previous);
+      return;
+    }
     const QString first = items.isEmpty() ? QString() : items.first();
     if (c->isEditable()) {
       c->setEditText(first);
@@ -86,8 +102,11 @@ void SetItems(QObject* o, const QStringList& items) {
       c->setPlaceholderText(first);
     }
   } else if (auto* l = qobject_cast<QListWidget*>(o)) {
+    const int previous = l->currentRow();
+    const QSignalBlocker block(l);
     l->clear();
     l->addItems(items);
+    if (previous >= 0 && previous < l->count()) l->setCurrentRow(previous);
   } else if (auto* p = qobject_cast<QPlainTextEdit*>(o)) {
     p->setPlainText(items.join('\n'));
   } else if (auto* t = qobject_cast<QTextEdit*>(o)) {
@@ -108,9 +127,12 @@ void ApplyLanguageTexts(QWidget* window) {
 
   // Item lists first (cleared and refilled in entry order), then captions,
   // so that a combo box's own text is set after its list was rebuilt.
+  window->setProperty(kGenerationProperty, g_generation);
   std::map<std::string, std::vector<int>> lists;
   std::vector<std::string> list_order;
+  std::set<std::string> own_text;
   for (const CaptionRow& r : rows) {
+    if (r.kind == CaptionKind::Text) own_text.insert(r.component);
     if (r.kind != CaptionKind::Item) continue;
     auto& entries = lists[r.component];
     if (entries.empty()) list_order.push_back(r.component);
@@ -124,7 +146,7 @@ void ApplyLanguageTexts(QWidget* window) {
     QStringList items;
     for (int n : entries) items << Text(n);
     if (items.join(QString()).isEmpty()) continue;
-    SetItems(o, items);
+    SetItems(o, items, own_text.count(component) > 0);
   }
   for (const CaptionRow& r : rows) {
     // An entry the file leaves empty keeps the caption the component has.
@@ -163,10 +185,35 @@ bool LoadFile(int number) {
       ActiveLanguageTexts().LoadLanguageFile(QFile::encodeName(path).toStdString(), info->code_page);
   if (!r.opened) return false;
   g_active_language = number;
+  ++g_generation;
   return true;
 }
 
+// Windows built after a language was loaded take its texts when they are
+// first shown (or shown again after a change they missed).
+class LanguageWatcher : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      auto* w = qobject_cast<QWidget*>(watched);
+      if (w && w->isWindow() && !w->objectName().isEmpty() &&
+          w->property(kGenerationProperty).toInt() != g_generation)
+        ApplyLanguageTexts(w);
+    }
+    return false;
+  }
+};
+
+void WatchNewWindows() {
+  static LanguageWatcher* watcher = nullptr;
+  if (watcher || !QCoreApplication::instance()) return;
+  watcher = new LanguageWatcher;
+  watcher->setParent(QCoreApplication::instance());
+  QCoreApplication::instance()->installEventFilter(watcher);
+}
+
 void Applied(int number) {
+  WatchNewWindows();
   ApplyLanguageTexts();
   emit LanguageEvents::Instance()->languageChanged(number);
 }

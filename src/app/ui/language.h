@@ -14,8 +14,11 @@ namespace orvanta {
 QString Text(int n);
 
 // Puts the language texts into every live window the caption table names.
-// Windows that do not exist yet are skipped; they call the per-window form
-// when they are created.
+// Windows that do not exist yet are skipped; once a language is loaded, a
+// window built later takes the texts when it is first shown (it may also
+// call the per-window form itself, e.g. at the end of its constructor).
+// Item lists are refilled in entry order; a combo box whose own text the
+// table sets shows it with nothing selected, other lists keep their choice.
 void ApplyLanguageTexts();
 void ApplyLanguageTexts(QWidget* window);
 
