@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
@@ -230,7 +232,8 @@ void MainWindow::FullRedraw() {
   if (redrawing_) return;
   redrawing_ = true;
   redraw_pending_ = false;
-  const bool first = !settings_loaded_;
+  const bool first = !first_redraw_done_;
+  first_redraw_done_ = true;
 
   // Cursors: cursor 1 over the chart, cursor 2 over a point.
   image1_->SetCursors(CursorFromPicture("cursors/orv.png", QCursor(Qt::CrossCursor)),
@@ -262,10 +265,8 @@ void MainWindow::FullRedraw() {
   redrawing_ = false;
   emit Redrawn();
 
-  if (first) {
-    if (!isMaximized() && isVisible()) setWindowState(windowState() | Qt::WindowMaximized);
-    QTimer::singleShot(0, this, [this] { ShowStartupNews(); });
-  }
+  if (isVisible()) MaximizeOnce();
+  if (first) QTimer::singleShot(0, this, [this] { ShowStartupNews(); });
 }
 
 void MainWindow::ShowStartupNews() {
@@ -302,7 +303,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!settings_loaded_ || redraw_pending_ || image1_->image().isNull()) FullRedraw();
+  if (!first_redraw_done_ || redraw_pending_ || image1_->image().isNull()) FullRedraw();
+  MaximizeOnce();
+}
+
+// The window opens maximised after its first redraw; on the offscreen and
+// minimal platforms (tests, batch runs) it keeps the size it was given.
+void MainWindow::MaximizeOnce() {
+  if (maximized_once_) return;
+  maximized_once_ = true;
+  const QString platform = QGuiApplication::platformName();
+  if (platform == "offscreen" || platform == "minimal") return;
+  if (QScreen* s = screen()) setGeometry(s->availableGeometry());  // also without a window manager
+  setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -115,6 +115,7 @@ class MainWindow : public QMainWindow {
   void RenderChartImage();
   void UpdateCaption();
   void ShowStartupNews();
+  void MaximizeOnce();
 
   // Commands (main_window_commands.cpp).
   void ConnectCommands();
@@ -140,6 +141,8 @@ class MainWindow : public QMainWindow {
   ChartProject project_;
   bool settings_loaded_ = false;
   bool loading_settings_ = false;
+  bool first_redraw_done_ = false;
+  bool maximized_once_ = false;
   bool news_checked_ = false;
   bool redrawing_ = false;
   bool closing_confirmed_ = false;

@@ -23,7 +23,6 @@ NewsWindow::NewsWindow(QWidget* parent) : QDialog(parent) {
                    "<li>Projects open with their own barometric pressure, also when given on the command line.</li>"
                    "<li>The chart can be exported without a window: <tt>orvanta --export chart.png project.ovt</tt> "
                    "(PNG, BMP, JPEG, SVG or PDF).</li>"
-                   "<li>Spreadsheet reports are written without any spreadsheet program installed.</li>"
                    "</ul>"
                    "<p>This window can be switched off below; it is shown again when the box is ticked "
                    "in a later start.</p>")
