@@ -105,8 +105,22 @@ TEST(LanguageTable, TwentyOneLanguagesInMenuOrder) {
   EXPECT_EQ(FindLanguage(22), nullptr);
 }
 
-// The delivered Polish and English files: exactly 1400 lines, UTF-8, and a
-// text for every entry that a window caption uses.
+// Entries the program uses directly (messages, questions, captions built in
+// code), besides the caption table.
+constexpr int kDirectEntries[] = {
+    72,   73,   75,   105,  116,  117,  118,  161,  224,  225,  226,  227,  270,  271,  272,  296,
+    311,  312,  313,  419,  420,  421,  422,  423,  426,  427,  432,  433,  434,  448,  452,  453,
+    457,  458,  463,  464,  470,  471,  472,  545,  596,  651,  652,  653,  654,  656,  657,  658,
+    659,  660,  661,  663,  664,  665,  666,  669,  670,  672,  723,  724,  725,  822,  823,  824,
+    945,  968,  969,  970,  971,  998,  999,  1000, 1001, 1005, 1006, 1016, 1017, 1018, 1023, 1024,
+    1052, 1124, 1189, 1191, 1192, 1193, 1194, 1214, 1225, 1227, 1231, 1232, 1245, 1246, 1258, 1262,
+    1263, 1264, 1265, 1266, 1267, 1268, 1269, 1270, 1271, 1272, 1273, 1274, 1275, 1276, 1277, 1278,
+    1279, 1280, 1281, 1282, 1283, 1284, 1285, 1286, 1287, 1288, 1289, 1290, 1291, 1292, 1293, 1294,
+    1295, 1296, 1297, 1298, 1299, 1300, 1301,
+};
+
+// The delivered Polish and English files: exactly 1400 lines, UTF-8, a text
+// for every entry the program uses and nothing in the others.
 class DeliveredLanguageFile : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(DeliveredLanguageFile, HasAllEntriesAndEveryCaptionEntry) {
@@ -122,10 +136,31 @@ TEST_P(DeliveredLanguageFile, HasAllEntriesAndEveryCaptionEntry) {
   const auto r = t.LoadLanguageBytes(bytes, 1252);
   EXPECT_EQ(r.lines, kLanguageTextCount);
   EXPECT_FALSE(r.truncated);
-  std::set<int> missing;
-  for (const CaptionRow& row : CaptionRows())
-    if (t.Text(row.entry).empty()) missing.insert(row.entry);
+  std::set<int> used(std::begin(kDirectEntries), std::end(kDirectEntries));
+  for (const CaptionRow& row : CaptionRows()) used.insert(row.entry);
+  EXPECT_EQ(used.size(), 998u);
+  std::set<int> missing, unexpected;
+  for (int n = 1; n <= kLanguageTextCount; ++n) {
+    if (used.count(n) && t.Text(n).empty()) missing.insert(n);
+    if (!used.count(n) && !t.Text(n).empty()) unexpected.insert(n);
+  }
   EXPECT_TRUE(missing.empty()) << "first missing entry " << *missing.begin() << " of " << missing.size();
+  EXPECT_TRUE(unexpected.empty()) << "first unexpected entry " << *unexpected.begin();
+}
+
+TEST(DeliveredLanguageFiles, PolishTextsUsePolishLetters) {
+  LanguageTexts pl, en;
+  ASSERT_TRUE(pl.LoadLanguageFile(std::string(ORVANTA_DATA_SOURCE_DIR) + "/lng/pl.lng", 1250).opened);
+  ASSERT_TRUE(en.LoadLanguageFile(std::string(ORVANTA_DATA_SOURCE_DIR) + "/lng/en.lng", 1252).opened);
+  EXPECT_EQ(pl.Text(10), "Zakończ");
+  EXPECT_EQ(pl.Text(913), "RYSUJ IZOLINIĘ WILGOTNOŚCI");
+  EXPECT_EQ(pl.Text(1117), "UKRYJ WSZYSTKIE");
+  EXPECT_EQ(pl.Text(75), "WYKRES MOLLIERA");
+  EXPECT_EQ(en.Text(10), "Exit");
+  EXPECT_EQ(en.Text(75), "MOLLIER CHART");
+  // Texts continued by the program keep their joining blanks.
+  EXPECT_EQ(pl.Text(1193).back(), ' ');
+  EXPECT_EQ(en.Text(1263).back(), ' ');
 }
 
 INSTANTIATE_TEST_SUITE_P(PolishAndEnglish, DeliveredLanguageFile, ::testing::Values("pl", "en"));
