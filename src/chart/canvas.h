@@ -83,6 +83,8 @@ class Canvas {
   void Rectangle(int x1, int y1, int x2, int y2) { DrawRectangle({x1, y1}, {x2, y2}); }
   void Ellipse(int x1, int y1, int x2, int y2) { DrawEllipse({x1, y1}, {x2, y2}); }
   void TextOut(int x, int y, std::string_view utf8) { DrawText({x, y}, utf8); }
+  // Completes whatever a surface has buffered; the chart calls it when done.
+  virtual void Flush() {}
 
  protected:
   // The primitives a surface implements, with the state above in force.

@@ -317,31 +317,36 @@ std::optional<Arrowhead> ComputeArrowhead(PixelPoint start, PixelPoint tip) {
   const double x1 = start.x, y1 = start.y, x2 = tip.x, y2 = tip.y;
   const bool vertical = start.x == tip.x;
   if (!vertical && start.y == tip.y) return std::nullopt;
-  double m = 0, perp;
+  constexpr double kStep = 0.001;  // px of x per step of the walks
+  double perp;
   double bx = x2, by = y2;
   if (vertical) {
     perp = -0.001;
     by = y1 < y2 ? y2 - 15 : y2 + 15;
   } else {
-    m = (y2 - y1) / (x2 - x1);
+    const double m = (y2 - y1) / (x2 - x1);
     perp = -1 / m;
-    const double dir = x1 < x2 ? -0.001 : 0.001;  // back towards the start
-    for (int step = 0; step < kMaxTraceSteps; ++step) {
-      bx += dir;
+    const double dir = x1 < x2 ? -kStep : kStep;  // back towards the start
+    // Steps closer than 14 px (14.5 with y rounded) cannot reach 15 px:
+    // start the walk there.
+    const long long first = std::max(1LL, static_cast<long long>(14 / std::sqrt(1 + m * m) / kStep));
+    for (long long k = first; k < first + kMaxTraceSteps; ++k) {
+      bx = x2 + k * dir;
       by = static_cast<double>(Rnd(y2 + m * (bx - x2)));
-      if (std::hypot(bx - x2, by - y2) >= 15) break;
+      if ((bx - x2) * (bx - x2) + (by - y2) * (by - y2) >= 15 * 15) break;
     }
   }
   auto wing = [&](double dir) {
     double wx = bx, wy = by;
-    for (int step = 0; step < kMaxTraceSteps; ++step) {
-      wx += dir;
+    const long long first = std::max(1LL, static_cast<long long>(4.9 / std::sqrt(1 + perp * perp) / kStep));
+    for (long long k = first; k < first + kMaxTraceSteps; ++k) {
+      wx = bx + k * dir;
       wy = by + perp * (wx - bx);
-      if (std::hypot(wx - bx, wy - by) >= 5) break;
+      if ((wx - bx) * (wx - bx) + (wy - by) * (wy - by) >= 5 * 5) break;
     }
     return PixelPoint{Px(wx), Px(wy)};
   };
-  return Arrowhead{PixelPoint{Px(bx), Px(by)}, wing(0.001), wing(-0.001)};
+  return Arrowhead{PixelPoint{Px(bx), Px(by)}, wing(kStep), wing(-kStep)};
 }
 
 void DrawProcessLines(const DrawContext& d, const ChartProject& project) {
@@ -415,6 +420,7 @@ RenderResult RenderChart(Canvas& c, const ChartSettings& settings, ChartProject&
     if (options.load_texts) *options.load_texts = std::move(texts);
     result.process_table_drawn = true;
   }
+  c.Flush();
   return result;
 }
 

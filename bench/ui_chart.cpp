@@ -1,0 +1,93 @@
+// Speed of the full chart redraw at 1920 x 1080 with a full project: 50
+// points, 20 processes, 19 direction coefficients and a comfort zone, in both
+// layouts, painted on a QImage and (for the drawing maths alone) recorded.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <string>
+
+#include "chart/recording_canvas.h"
+#include "chart/renderer.h"
+#include "chart/ui/qt_canvas.h"
+#include "psychro/state.h"
+
+namespace {
+
+using namespace orvanta;
+
+constexpr double kPb = 101300;
+constexpr int kW = 1920, kH = 1080;
+
+ChartProject FullProject() {
+  ChartProject p;
+  for (int k = 0; k < ChartProject::kPointSlots; ++k) {
+    ChartPoint pt;
+    pt.name = "P" + std::to_string(k + 1);
+    const double t = -20 + (k % 10) * 5.5;
+    const double x = 0.001 + (k / 10) * 0.0035;
+    pt.state = StateFromTX(kPb, t, x);
+    pt.label_position = static_cast<LabelPosition>(k % 5);
+    p.AddPoint(pt);
+  }
+  for (int k = 0; k < ChartProject::kProcessSlots; ++k) {
+    AirProcess pr;
+    pr.name = "PR" + std::to_string(k + 1);
+    pr.start_point = "P" + std::to_string(k + 1);
+    pr.end_point = "P" + std::to_string(k + 12);
+    pr.air_flow = 1000 + 250 * k;
+    p.AddProcess(pr);
+  }
+  for (int k = 0; k < ChartProject::kMaxCoefficients; ++k) {
+    DirectionCoefficient dc;
+    dc.name = "E" + std::to_string(k + 1);
+    dc.point_name = "P" + std::to_string(2 * k + 3);
+    dc.epsilon = -20000 + 2500 * k;
+    p.AddCoefficient(dc);
+  }
+  return p;
+}
+
+ChartSettings Settings(ChartLayout layout) {
+  ChartSettings s;
+  s.layout = layout;
+  s.comfort_zone = 5;
+  return s;
+}
+
+void BM_FullChartOnImage(benchmark::State& st) {
+  const ChartSettings s = Settings(static_cast<ChartLayout>(st.range(0)));
+  ChartProject project = FullProject();
+  QImage image(kW, kH, QImage::Format_RGB32);
+  for (auto _ : st) {
+    QPainter painter(&image);
+    chart::QtCanvas canvas(painter);
+    chart::RenderChart(canvas, s, project, kW, kH);
+  }
+  st.SetLabel(st.range(0) == 0 ? "MOLLIER" : "CARRIER");
+}
+BENCHMARK(BM_FullChartOnImage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_FullChartRecorded(benchmark::State& st) {
+  const ChartSettings s = Settings(static_cast<ChartLayout>(st.range(0)));
+  ChartProject project = FullProject();
+  for (auto _ : st) {
+    chart::RecordingCanvas canvas;
+    chart::RenderChart(canvas, s, project, kW, kH);
+    benchmark::DoNotOptimize(canvas.primitives().size());
+  }
+  st.SetLabel(st.range(0) == 0 ? "MOLLIER" : "CARRIER");
+}
+BENCHMARK(BM_FullChartRecorded)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);  // fonts
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
