@@ -10,9 +10,11 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMap>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include "app/settings_store.h"
@@ -372,6 +374,77 @@ TEST_F(MainWindowTest, SettingsSwitchesHideThePanels) {
   EXPECT_TRUE(Find<QWidget>("GroupBox2")->isVisible());
 }
 
+TEST(MainWindowSettings, FirstRedrawLoadsTheStoredChoicesAndCloseSavesThem) {
+  RecordingResponder messages;
+  auto store = std::make_unique<MemoryStore>();
+  MemoryStore* raw = store.get();
+  WriteDefaultSettings(*raw);
+  raw->Set("UKLAD", "1");
+  raw->Set("JEDN", "1");
+  raw->Set("POLE KOMFORTU", "2");
+  raw->Set("pb", "95000");
+  raw->Set("Xorg", "30");
+  MainWindow w(std::move(store));
+  w.resize(1400, 900);
+  w.show();
+  QApplication::processEvents();
+  EXPECT_EQ(w.findChild<QComboBox*>("ComboBox2")->currentIndex(), 1);
+  EXPECT_EQ(w.findChild<QComboBox*>("ComboBox3")->currentIndex(), 1);
+  EXPECT_EQ(w.findChild<QComboBox*>("ComboBox1")->currentIndex(), 2);
+  EXPECT_TRUE(w.Command("wgASHRAE1997zima1")->isChecked());
+  EXPECT_EQ(w.findChild<QSpinBox*>("UpDown1")->value(), 950);
+  EXPECT_EQ(w.settings().chart.range.xorg, 30);
+  EXPECT_EQ(w.findChild<QLabel*>("Label7")->text(), "gr/lb");
+  EXPECT_EQ(w.findChild<QWidget*>("GroupBox3")->pos(), QPoint(50, 230));  // CARRIER place
+
+  w.findChild<QComboBox*>("ComboBox2")->setCurrentIndex(0);
+  w.findChild<QSpinBox*>("UpDown1")->setValue(1000);
+  w.findChild<QPushButton*>("Button6")->click();  // X+
+  EXPECT_TRUE(w.close());
+  EXPECT_EQ(raw->Get("UKLAD"), "0");
+  EXPECT_EQ(raw->Get("JEDN"), "1");
+  EXPECT_EQ(raw->Get("pb"), "100000");
+  EXPECT_EQ(raw->Get("Xorg"), "35");
+  EXPECT_EQ(raw->Get("POLE KOMFORTU"), "2");
+}
+
+TEST(MainWindowLanguage, SwitchingLanguageAndBackRestoresTheCaptions) {
+  RecordingResponder messages;
+  MainWindow w(std::make_unique<MemoryStore>());
+  w.show();
+  QApplication::processEvents();
+  const int start = ActiveLanguageNumber();
+  ASSERT_GT(start, 0);
+  const QString open_text = w.Command("Otwrz1")->text();
+  const QString title = w.windowTitle();
+  QAction* polish = w.Command("Polski1");
+  polish->trigger();
+  EXPECT_TRUE(polish->isChecked());
+  EXPECT_EQ(w.Command("Otwrz1")->text(), Text(4));
+  EXPECT_EQ(w.findChild<QComboBox*>("ComboBox1")->currentIndex(), -1);  // the zone list was refilled
+  EXPECT_EQ(w.settings().chart.comfort_zone, 0);
+  EXPECT_TRUE(w.settings().chart.polish_labels);
+  QAction* back = nullptr;
+  for (QAction* a : w.findChild<QMenu*>("Jzyk1")->actions())
+    if (a->data().toInt() == start) back = a;
+  ASSERT_NE(back, nullptr);
+  back->trigger();
+  EXPECT_TRUE(back->isChecked());
+  EXPECT_FALSE(polish->isChecked() && start != 1);
+  EXPECT_EQ(w.Command("Otwrz1")->text(), open_text);
+  EXPECT_EQ(w.windowTitle(), title);
+  // A language without its file: the message, and the ticked language stays.
+  messages.Clear();
+  w.Command("Jezyk21")->trigger();
+  if (!QFile::exists(LanguageFilePath(21))) {
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "THE FILE WITH THE CHOOSEN LANGUAGE IS NOT FOUND");
+    EXPECT_FALSE(w.Command("Jezyk21")->isChecked());
+    EXPECT_TRUE(back->isChecked());
+  }
+  w.close();
+}
+
 // With ORVANTA_SCREENSHOT_DIR set, pictures of both layouts with the example
 // project are written there (for looking at them; the test checks the chart).
 TEST_F(MainWindowTest, ExampleProjectInBothLayouts) {
@@ -390,6 +463,43 @@ TEST_F(MainWindowTest, ExampleProjectInBothLayouts) {
     EXPECT_NE(chart.pixelColor(chart.width() / 2, chart.height() / 2), QColor(Qt::black));
     if (!out.isEmpty()) window_->grab().save(QDir(out).filePath(layout ? "carrier.png" : "mollier.png"));
   }
+}
+
+}  // namespace
+}  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+void Send(QWidget& w, QEvent::Type type, Qt::MouseButton button, QPoint pos) {
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+  QMouseEvent e(type, QPointF(pos), w.mapToGlobal(QPointF(pos)), button, held, Qt::NoModifier);
+  QApplication::sendEvent(&w, &e);
+}
+
+TEST(ChartViewEvents, ReportsImagePixelsClicksAndDoubleClicks) {
+  ChartView view;
+  view.resize(300, 200);
+  view.SetImage(QImage(300, 200, QImage::Format_RGB32));
+  QList<QPoint> clicks, doubles, moves;
+  QObject::connect(&view, &ChartView::Clicked, [&](QPoint p) { clicks << p; });
+  QObject::connect(&view, &ChartView::DoubleClicked, [&](QPoint p) { doubles << p; });
+  QObject::connect(&view, &ChartView::MouseMoved, [&](QPoint p, Qt::MouseButtons) { moves << p; });
+  Send(view, QEvent::MouseMove, Qt::NoButton, QPoint(40, 50));
+  Send(view, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(40, 50));
+  Send(view, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(40, 50));
+  EXPECT_EQ(clicks, QList<QPoint>({QPoint(40, 50)}));
+  EXPECT_FALSE(moves.isEmpty());
+  Send(view, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(60, 70));
+  Send(view, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(60, 70));
+  Send(view, QEvent::MouseButtonDblClick, Qt::LeftButton, QPoint(60, 70));
+  EXPECT_EQ(doubles, QList<QPoint>({QPoint(60, 70)}));
+  // The release that ends the double-click is not another click.
+  Send(view, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(60, 70));
+  EXPECT_EQ(clicks, QList<QPoint>({QPoint(40, 50), QPoint(60, 70)}));
+  Send(view, QEvent::MouseButtonPress, Qt::RightButton, QPoint(10, 10));
+  Send(view, QEvent::MouseButtonRelease, Qt::RightButton, QPoint(10, 10));
+  EXPECT_EQ(clicks.size(), 2);
 }
 
 }  // namespace

@@ -46,11 +46,18 @@ void ChartView::mousePressEvent(QMouseEvent* event) {
 void ChartView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   emit MouseReleased(pos, event->button());
-  if (event->button() == Qt::LeftButton && rect().contains(pos)) emit Clicked(pos);
+  if (event->button() != Qt::LeftButton) return;
+  if (in_double_click_) {
+    in_double_click_ = false;
+    return;
+  }
+  if (rect().contains(pos)) emit Clicked(pos);
 }
 
 void ChartView::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit DoubleClicked(event->position().toPoint());
+  if (event->button() != Qt::LeftButton) return;
+  in_double_click_ = true;
+  emit DoubleClicked(event->position().toPoint());
 }
 
 void ChartView::contextMenuEvent(QContextMenuEvent* event) { emit ContextMenuRequested(event->globalPos()); }

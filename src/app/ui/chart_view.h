@@ -33,7 +33,9 @@ class ChartView : public QWidget {
   void MouseMoved(QPoint pos, Qt::MouseButtons buttons);
   void MousePressed(QPoint pos, Qt::MouseButton button);
   void MouseReleased(QPoint pos, Qt::MouseButton button);
-  // A left-button press and release without a double-click in between.
+  // A left-button release inside the image. The release that ends a
+  // double-click gives DoubleClicked instead (the first click of the pair
+  // has been reported already, as it cannot be known in advance).
   void Clicked(QPoint pos);
   void DoubleClicked(QPoint pos);
   void ContextMenuRequested(QPoint global_pos);
@@ -53,6 +55,7 @@ class ChartView : public QWidget {
   QCursor chart_cursor_{Qt::CrossCursor};
   QCursor point_cursor_{Qt::PointingHandCursor};
   bool over_point_ = false;
+  bool in_double_click_ = false;
 };
 
 }  // namespace orvanta
