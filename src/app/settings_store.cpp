@@ -10,11 +10,8 @@
 namespace orvanta {
 namespace {
 
-struct NamedColor {
-  const char* name;
-  std::uint32_t bgr;
-};
-// Names in the order they are preferred when writing.
+// The standard colours first, then the other names; the first name of a
+// value is the one written.
 constexpr NamedColor kColorNames[] = {
     {"clBlack", 0x000000},     {"clMaroon", 0x000080},  {"clGreen", 0x008000},  {"clOlive", 0x008080},
     {"clNavy", 0x800000},      {"clPurple", 0x800080},  {"clTeal", 0x808000},   {"clGray", 0x808080},
@@ -115,6 +112,8 @@ double PressureFromText(const std::string& text) {
   if (!v) return kDefaultPressure;
   return std::clamp(*v, kMinPressure, kMaxPressure);
 }
+
+std::span<const NamedColor> StandardColors() { return std::span<const NamedColor>(kColorNames, 16); }
 
 std::string ColorToName(Rgb c) {
   const std::uint32_t bgr = BgrFromRgb(c);

@@ -7,6 +7,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "chart/chart_settings.h"
@@ -80,5 +81,12 @@ double PressureFromText(const std::string& text);
 // others. Reading also accepts "$hex", "0xhex" and decimal numbers.
 std::string ColorToName(Rgb c);
 std::optional<Rgb> ColorFromName(const std::string& text);
+
+struct NamedColor {
+  const char* name;    // "clRed" …
+  std::uint32_t bgr;   // $BBGGRR
+};
+// The sixteen standard colours in the order a colour list offers them.
+std::span<const NamedColor> StandardColors();
 
 }  // namespace orvanta

@@ -24,15 +24,6 @@
 namespace orvanta {
 namespace {
 
-// The colours a colour box offers by name, in list order.
-const std::pair<const char*, Rgb> kStandardColors[] = {
-    {"clBlack", RgbFromBgr(0x000000)},  {"clMaroon", RgbFromBgr(0x000080)}, {"clGreen", RgbFromBgr(0x008000)},
-    {"clOlive", RgbFromBgr(0x008080)},  {"clNavy", RgbFromBgr(0x800000)},   {"clPurple", RgbFromBgr(0x800080)},
-    {"clTeal", RgbFromBgr(0x808000)},   {"clGray", RgbFromBgr(0x808080)},   {"clSilver", RgbFromBgr(0xC0C0C0)},
-    {"clRed", RgbFromBgr(0x0000FF)},    {"clLime", RgbFromBgr(0x00FF00)},   {"clYellow", RgbFromBgr(0x00FFFF)},
-    {"clBlue", RgbFromBgr(0xFF0000)},   {"clFuchsia", RgbFromBgr(0xFF00FF)}, {"clAqua", RgbFromBgr(0xFFFF00)},
-    {"clWhite", RgbFromBgr(0xFFFFFF)},
-};
 constexpr int kCustomRole = Qt::UserRole + 1;
 
 QIcon Swatch(Rgb c) {
@@ -82,7 +73,8 @@ QGroupBox* NamedGroup(const char* name, const QString& title, QWidget* parent) {
 // ---- ColorBox ---------------------------------------------------------------
 
 ColorBox::ColorBox(QWidget* parent) : QComboBox(parent) {
-  for (const auto& [name, rgb] : kStandardColors) addItem(Swatch(rgb), QString::fromLatin1(name), PackRgb(rgb));
+  for (const NamedColor& c : StandardColors())
+    addItem(Swatch(RgbFromBgr(c.bgr)), QString::fromLatin1(c.name + 2), static_cast<unsigned>(c.bgr));  // "Red"
   addItem(QStringLiteral("…"), QVariant());  // another colour from the colour dialog
   setItemData(count() - 1, true, kCustomRole);
   connect(this, &QComboBox::activated, this, [this](int index) {
