@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -14,8 +15,13 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "app/settings_store.h"
+#include "app/ui/chart_view.h"
+#include "app/ui/file_dialogs.h"
+#include "app/ui/main_window.h"
 #include "app/ui/messages.h"
 #include "chart/ui/chart_interaction.h"
+#include "chart/ui/point_commands.h"
 #include "chart/ui/points_tree.h"
 #include "project/ui/point_data_dialog.h"
 #include "project/ui/point_definition_dialog.h"
@@ -303,6 +309,98 @@ TEST(PointsTree, TextInSiAndIpWithATabPerLevel) {
   QString error;
   EXPECT_FALSE(WritePointsTreeText(&tree, dir.filePath("missing/points.txt"), &error));
   EXPECT_FALSE(error.isEmpty());
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
+  QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+void ClickOn(QWidget* w, QPoint pos) {
+  SendMouse(w, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
+  SendMouse(w, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
+  SendMouse(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+}
+
+void Type(QWidget* dialog, const char* name, const QString& text) {
+  auto* e = dialog->findChild<QLineEdit*>(name);
+  ASSERT_NE(e, nullptr) << name;
+  e->setText(text);
+  emit e->textEdited(text);
+}
+
+// What the lead's walk-through does: a small project built by clicking and
+// typing alone in the main window, saved, started anew and reopened.
+TEST(MainWindowPoints, BuildSaveAndReopenByClickingAndTyping) {
+  RecordingResponder messages;
+  QTemporaryDir dir;
+  const QString path = dir.filePath("walk.ovt");
+  SetFileDialogResponder([&](const FileDialogRequest&) { return path; });
+  MainWindow w(std::make_unique<MemoryStore>());
+  auto* commands = w.findChild<PointCommands*>();
+  if (!commands) commands = new PointCommands(&w);
+  commands->interaction()->set_double_click_interval(0);
+  w.resize(1400, 900);
+  w.show();
+  for (int k = 0; k < 3; ++k) QApplication::processEvents();
+  ASSERT_FALSE(w.chart_image().isNull());
+  ChartView* view = w.chart_view();
+  auto* tree = w.findChild<QTreeWidget*>("TreeView1");
+  ASSERT_NE(tree, nullptr);
+
+  // Two points by clicks, the second with a process from the first.
+  ModalAnswers modal;
+  modal.Next([](QWidget* d) { Accept(d, "A"); });
+  ClickOn(view, {400, 400});
+  modal.Next([](QWidget* d) {
+    d->findChild<QRadioButton*>("RadioButton2")->click();
+    Type(d, "Edit3", "1500");
+    Accept(d, "B");
+  });
+  ClickOn(view, {600, 300});
+  // A third point by typing its values.
+  modal.Next([](QWidget* d) {
+    Type(d, "Edit1", "C");
+    Type(d, "Edit3", "22");
+    Type(d, "Edit2", "9");
+    d->findChild<QPushButton*>("BitBtn1")->click();
+  });
+  w.Command("DODAJPUNKTDOWOLNY1")->trigger();
+  EXPECT_EQ(modal.shown, (QStringList{"TForm27", "TForm27", "TForm29"}));
+  ASSERT_EQ(w.project().point_count(), 3);
+  ASSERT_EQ(w.project().process_count(), 1);
+  EXPECT_EQ(w.project().process(0).name, "A - B");
+  ASSERT_EQ(tree->topLevelItemCount(), 3);
+  EXPECT_EQ(tree->topLevelItem(2)->text(0), "C");
+  EXPECT_EQ(tree->topLevelItem(2)->child(0)->text(0), "DBT= 22 C");
+
+  // The readout follows the mouse away from the points.
+  SendMouse(view, QEvent::MouseMove, {300, 500}, Qt::NoButton, Qt::NoButton);
+  EXPECT_NE(w.findChild<QLabel*>("Label4")->text(), "0");
+
+  // Drag B a little to the right.
+  const chart::ChartGeometry g(w.settings().chart, w.chart_image().width(), w.chart_image().height());
+  const auto b = g.MapToChart(w.project().point(1).state.t, w.project().point(1).state.x);
+  SendMouse(view, QEvent::MouseMove, {b.x, b.y}, Qt::NoButton, Qt::NoButton);
+  SendMouse(view, QEvent::MouseButtonPress, {b.x, b.y}, Qt::LeftButton, Qt::LeftButton);
+  SendMouse(view, QEvent::MouseMove, {b.x + 1, b.y}, Qt::NoButton, Qt::LeftButton);
+  SendMouse(view, QEvent::MouseMove, {b.x + 60, b.y}, Qt::NoButton, Qt::LeftButton);
+  SendMouse(view, QEvent::MouseButtonRelease, {b.x + 60, b.y}, Qt::LeftButton, Qt::NoButton);
+  const chart::TX moved = g.MapFromChart(b.x + 60, b.y);
+  EXPECT_EQ(w.project().point(1).state, StateFromTX(w.settings().chart.pb, moved.t, moved.x));
+  EXPECT_EQ(w.project().point_count(), 3);
+
+  ASSERT_TRUE(w.SaveProjectAs());
+  const QString tree_text = PointsTreeText(tree);
+  const QImage chart = w.chart_image().copy();
+  ASSERT_TRUE(w.NewProject());
+  EXPECT_EQ(tree->topLevelItemCount(), 0);
+  ASSERT_TRUE(w.OpenProjectFile(path));
+  EXPECT_EQ(PointsTreeText(tree), tree_text);
+  EXPECT_EQ(w.chart_image(), chart);
+  EXPECT_EQ(w.project().process(0).start_point, "A");
+  SetFileDialogResponder(nullptr);
+  w.project().set_modified(false);
 }
 
 }  // namespace

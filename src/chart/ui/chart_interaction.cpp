@@ -2,15 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QStyleHints>
 #include <QTreeWidgetItem>
 
 #include "app/ui/chart_view.h"
-#include "app/ui/data_dir.h"
 #include "project/ui/point_data_dialog.h"
 #include "project/ui/point_definition_dialog.h"
 #include "project/ui/point_dialog_common.h"
@@ -18,16 +15,6 @@
 #include "psychro/state.h"
 
 namespace orvanta {
-
-void LoadChartCursors(ChartView* view) {
-  auto load = [](const QString& file, Qt::CursorShape fallback) {
-    const QString path = DataPath("cursors/" + file);
-    QPixmap pixmap;
-    if (QFile::exists(path) && pixmap.load(path)) return QCursor(pixmap, pixmap.width() / 2, pixmap.height() / 2);
-    return QCursor(fallback);
-  };
-  view->SetCursors(load("orv.png", Qt::CrossCursor), load("orv2.png", Qt::PointingHandCursor));
-}
 
 ChartInteraction::ChartInteraction(ChartProject* project, ChartSettings* settings, QObject* parent)
     : QObject(parent),
@@ -40,7 +27,6 @@ ChartInteraction::ChartInteraction(ChartProject* project, ChartSettings* setting
 
 void ChartInteraction::SetView(ChartView* view) {
   view_ = view;
-  LoadChartCursors(view);
   connect(view, &ChartView::MouseMoved, this, &ChartInteraction::MouseMoved);
   connect(view, &ChartView::Clicked, this, &ChartInteraction::Clicked);
   connect(view, &ChartView::DoubleClicked, this, &ChartInteraction::DoubleClicked);

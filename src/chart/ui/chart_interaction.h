@@ -29,16 +29,13 @@ class ChartView;
 class PointDataDialog;
 class PointDefinitionDialog;
 
-// Cursor 1 (data/cursors/orv.png, else the crosshair) and cursor 2 over a
-// point (data/cursors/orv2.png, else the pointing hand) on the chart view.
-void LoadChartCursors(ChartView* view);
-
 class ChartInteraction : public QObject {
   Q_OBJECT
  public:
   ChartInteraction(ChartProject* project, ChartSettings* settings, QObject* parent = nullptr);
 
-  // Connects the view's mouse signals and shows the cursors on it.
+  // Connects the view's mouse signals; the view shows cursor 2 while the
+  // cursor is over a point.
   void SetView(ChartView* view);
   // The geometry of the chart as last drawn; called by every redraw, which
   // also ends a drag in progress.

@@ -1,10 +1,10 @@
 #include "chart/ui/points_tree.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QSaveFile>
 #include <QTreeWidget>
 
+#include "app/ui/file_dialogs.h"
 #include "app/ui/messages.h"
 #include "chart/readout.h"
 #include "project/chart_project.h"
@@ -56,11 +56,8 @@ bool WritePointsTreeText(const QTreeWidget* tree, const QString& path, QString* 
 }
 
 bool ExportPointValues(QWidget* parent, const QTreeWidget* tree) {
-  QFileDialog dialog(parent, QString(), QDir::currentPath(), "Pliki *.txt (*.txt)");
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix("txt");
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  const QString path = dialog.selectedFiles().first();
+  const QString path =
+      ChooseFile(parent, {FileDialogKind::Save, QDir::currentPath(), QString(), "Pliki *.txt (*.txt)", "txt"});
   if (path.isEmpty()) return false;
   QString error;
   if (!WritePointsTreeText(tree, path, &error)) {
