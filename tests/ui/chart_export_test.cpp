@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 #include "chart/renderer.h"
@@ -76,6 +78,21 @@ TEST_F(ChartExport, WritesEveryFormatByExtension) {
   const QByteArray svg = ReadAll(Path("c.svg"));
   EXPECT_TRUE(svg.contains("<svg"));
   EXPECT_TRUE(svg.contains("ZEW-CHL"));  // the process table's text is real text
+  QSvgRenderer renderer(Path("c.svg"));
+  ASSERT_TRUE(renderer.isValid());
+  EXPECT_EQ(renderer.viewBox(), QRect(0, 0, 400, 300));
+  EXPECT_TRUE(svg.contains("width=\"105.833mm\""));  // 400 px at 96 dpi
+  // Drawn back, the SVG shows the axis where the bitmap has it.
+  QImage back(400, 300, QImage::Format_RGB32);
+  back.fill(Qt::white);
+  {
+    QPainter p(&back);
+    renderer.render(&p);
+  }
+  EXPECT_LT(qGray(back.pixel(200, 280)), 160);
+  const QByteArray pdf = ReadAll(Path("c.pdf"));
+  EXPECT_TRUE(pdf.contains("/MediaBox [0 0 400.000000 300.000000]"));  // one pixel, one point
+  EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
   const QImage bmp(Path("c.bmp"));
   EXPECT_EQ(bmp.size(), QSize(400, 300));
   EXPECT_EQ(ReadAll(Path("c.bmp")).at(28), 24);  // bits per pixel

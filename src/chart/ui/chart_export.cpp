@@ -108,6 +108,7 @@ bool WriteChartPicture(const QString& path, const ChartSettings& settings, Chart
     svg.setOutputDevice(&file);
     svg.setSize(QSize(width, height));
     svg.setViewBox(QRect(0, 0, width, height));
+    svg.setResolution(96);  // one chart pixel is one CSS pixel
     svg.setTitle("ORVANTA");
     Render(svg, settings, project, width, height);
   } else {
