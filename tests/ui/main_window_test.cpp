@@ -173,7 +173,10 @@ TEST_F(MainWindowTest, LayoutAndUnitSwitchesRestoreEveryCaption) {
   const QMap<QString, QString> si = LabelTexts(*window_);
   const QPoint panel_mollier = Find<QWidget>("GroupBox3")->pos();
   auto* units = Find<QComboBox>("ComboBox3");
+  std::vector<UnitSystem> announced;
+  QObject::connect(window_.get(), &MainWindow::UnitSystemChanged, [&](UnitSystem u) { announced.push_back(u); });
   units->setCurrentIndex(1);
+  EXPECT_EQ(announced, std::vector<UnitSystem>{UnitSystem::IP});
   EXPECT_EQ(Find<QLabel>("Label7")->text(), "gr/lb");
   EXPECT_EQ(Find<QLabel>("Label6")->text(), "F");
   EXPECT_EQ(Find<QLabel>("Label29")->text(), "inHg");

@@ -86,6 +86,9 @@ class MainWindow : public QMainWindow {
   // After New and Open: the dialogs that keep inputs of the old project
   // (mixing definitions, point and process fields) empty them.
   void ProjectReplaced();
+  // After the unit-system box changed (and the redraw): the point data window
+  // relabels itself, the heating window empties its inputs.
+  void UnitSystemChanged(UnitSystem units);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -90,7 +90,10 @@ void MainWindow::ConnectCommands() {
     SetCommandHandler(kZoneItems[zone], [this, zone] { OnComfortMenuItem(zone); });
 
   connect(combo2_, &QComboBox::currentIndexChanged, this, [this] { FullRedraw(); });
-  connect(combo3_, &QComboBox::currentIndexChanged, this, [this] { FullRedraw(); });
+  connect(combo3_, &QComboBox::currentIndexChanged, this, [this] {
+    FullRedraw();
+    emit UnitSystemChanged(settings_.chart.units);
+  });
   connect(updown1_, &QSpinBox::valueChanged, this, &MainWindow::OnPressureChanged);
 
   for (QAction* a : language_menu_->actions()) {
