@@ -170,7 +170,8 @@ TEST_F(ChartInteractionTest, DragMovesThePointKeepingNameLabelAndTies) {
   ASSERT_TRUE(project.ReplacePoint(0, tied, "A"));
   redraws = 0;
 
-  interaction.MouseMoved(PixelOf(0), Qt::LeftButton);
+  interaction.MousePressed(PixelOf(0), Qt::LeftButton);
+  interaction.MouseMoved(PixelOf(0) + QPoint(1, 0), Qt::LeftButton);
   EXPECT_TRUE(interaction.dragging());
   const QPoint release(520, 180);
   interaction.MouseMoved(release, Qt::LeftButton);
@@ -187,9 +188,40 @@ TEST_F(ChartInteractionTest, DragMovesThePointKeepingNameLabelAndTies) {
   EXPECT_EQ(redraws, 1);
 
   // A redraw ends a drag that had no release.
+  interaction.MousePressed(PixelOf(0), Qt::LeftButton);
   interaction.MouseMoved(PixelOf(0), Qt::LeftButton);
   interaction.SetGeometry(geometry);
   EXPECT_FALSE(interaction.dragging());
+}
+
+TEST_F(ChartInteractionTest, OnlyAPressOnThePointStartsADrag) {
+  ClickNewPoint({400, 300}, "A");
+  const AirState before = project.point(0).state;
+  redraws = 0;
+  // Pressed elsewhere and swept across the point: no drag.
+  interaction.MousePressed({300, 300}, Qt::LeftButton);
+  interaction.MouseMoved(PixelOf(0), Qt::LeftButton);
+  EXPECT_FALSE(interaction.dragging());
+  interaction.MouseReleased({450, 300}, Qt::LeftButton);
+
+  // Released outside the chart: the drag ends and nothing moves.
+  interaction.MousePressed(PixelOf(0), Qt::LeftButton);
+  interaction.MouseMoved(PixelOf(0), Qt::LeftButton);
+  ASSERT_TRUE(interaction.dragging());
+  interaction.MouseReleased({kWimg + 20, 300}, Qt::LeftButton);
+  EXPECT_FALSE(interaction.dragging());
+  EXPECT_EQ(project.point(0).state, before);
+
+  // Released inside its own hit area: it goes to the release pixel itself.
+  const QPoint near = PixelOf(0) + QPoint(2, 1);
+  interaction.MousePressed(PixelOf(0), Qt::LeftButton);
+  interaction.MouseMoved(near, Qt::LeftButton);
+  interaction.MouseReleased(near, Qt::LeftButton);
+  interaction.Clicked(near);
+  const chart::TX tx = geometry.MapFromChart(near.x(), near.y());
+  EXPECT_EQ(project.point(0).state, StateFromTX(settings.pb, tx.t, tx.x));
+  EXPECT_EQ(modal.shown.size(), 1);
+  EXPECT_EQ(redraws, 1);
 }
 
 TEST_F(ChartInteractionTest, DoubleClickOnAPointEditsItWithoutTheNewPointDialog) {

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -276,13 +277,29 @@ TEST_F(PointDataDialogTest, CreatesAProcessInEitherDirection) {
   EXPECT_TRUE(project.process(0).draw_line);
 }
 
+TEST_F(PointDataDialogTest, EnterInAFieldActsAsOk) {
+  dialog.PrepareAdd(true);
+  Type(&dialog, "Edit1", "E");
+  Type(&dialog, "Edit3", "20");
+  Type(&dialog, "Edit2", "5");
+  QTimer::singleShot(0, [this] {
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(Child<QLineEdit>(&dialog, "Edit2"), &enter);
+  });
+  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+  EXPECT_EQ(project.point_count(), 1);
+}
+
 TEST_F(PointDataDialogTest, EscapeCancelsWithoutChange) {
   dialog.PrepareAdd(true);
   Type(&dialog, "Edit1", "Q");
   Type(&dialog, "Edit3", "20");
   Type(&dialog, "Edit2", "5");
-  QTimer::singleShot(0, [this] { dialog.reject(); });
-  dialog.exec();
+  QTimer::singleShot(0, [this] {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(Child<QLineEdit>(&dialog, "Edit3"), &escape);
+  });
+  EXPECT_EQ(dialog.exec(), QDialog::Rejected);
   EXPECT_EQ(project.point_count(), 0);
   EXPECT_FALSE(project.modified());
 }

@@ -28,6 +28,8 @@ ChartInteraction::ChartInteraction(ChartProject* project, ChartSettings* setting
 void ChartInteraction::SetView(ChartView* view) {
   view_ = view;
   connect(view, &ChartView::MouseMoved, this, &ChartInteraction::MouseMoved);
+  connect(view, &ChartView::MousePressed, this, &ChartInteraction::MousePressed);
+  connect(view, &ChartView::MouseReleased, this, &ChartInteraction::MouseReleased);
   connect(view, &ChartView::Clicked, this, &ChartInteraction::Clicked);
   connect(view, &ChartView::DoubleClicked, this, &ChartInteraction::DoubleClicked);
 }
@@ -35,6 +37,7 @@ void ChartInteraction::SetView(ChartView* view) {
 void ChartInteraction::SetGeometry(const chart::ChartGeometry& geometry) {
   geometry_ = geometry;
   dragging_ = false;
+  pressed_point_ = -1;
 }
 
 void ChartInteraction::SetReadoutLabels(const std::array<QLabel*, kReadoutFieldCount>& labels) { labels_ = labels; }
@@ -70,7 +73,10 @@ void ChartInteraction::UpdateAt(QPoint pos, Qt::MouseButtons buttons) {
     hovered_ = hit;
     selected_ = hit;
     SetOverPoint(true);
-    if (buttons & Qt::LeftButton) dragging_ = true;
+    if ((buttons & Qt::LeftButton) && hit == pressed_point_) {
+      dragging_ = true;
+      drag_point_ = hit;
+    }
     return;
   }
   SetOverPoint(false);
@@ -81,19 +87,42 @@ void ChartInteraction::UpdateAt(QPoint pos, Qt::MouseButtons buttons) {
   }
 }
 
+std::optional<AirState> ChartInteraction::StateAt(QPoint pos) const {
+  if (!geometry_) return std::nullopt;
+  const chart::TX tx = geometry_->MapFromChart(pos.x(), pos.y());
+  return CursorState(settings_->pb, tx.t, tx.x);
+}
+
 void ChartInteraction::MouseMoved(QPoint pos, Qt::MouseButtons buttons) { UpdateAt(pos, buttons); }
+
+void ChartInteraction::MousePressed(QPoint pos, Qt::MouseButton button) {
+  if (button != Qt::LeftButton) return;
+  UpdateAt(pos, Qt::NoButton);
+  pressed_point_ = over_point_ ? hovered_ : -1;
+}
+
+void ChartInteraction::MouseReleased(QPoint pos, Qt::MouseButton button) {
+  if (button != Qt::LeftButton || !geometry_) return;
+  const bool inside = pos.x() >= 0 && pos.y() >= 0 && pos.x() < geometry_->wimg() && pos.y() < geometry_->himg();
+  if (!inside) dragging_ = false;
+  pressed_point_ = -1;
+}
 
 void ChartInteraction::Clicked(QPoint pos) {
   // The release that ends a double-click is no click of its own.
   if (since_double_click_.isValid() && since_double_click_.elapsed() <= double_click_interval_) return;
   project_->set_modified(true);
+  if (!geometry_) return;
+  const int dragged = dragging_ ? drag_point_ : -1;
   UpdateAt(pos, Qt::NoButton);
   if (dragging_) {
     dragging_ = false;
-    if (const int k = hovered_point(); k >= 0) {
-      ChartPoint moved = project_->point(k);
-      moved.state = cursor_state_;
-      project_->ReplacePoint(k, moved, moved.name);
+    // The point goes where the button was released, also when that is
+    // still inside its own hit area or over another point.
+    if (ValidIndex(dragged)) {
+      ChartPoint moved = project_->point(dragged);
+      moved.state = *StateAt(pos);
+      project_->ReplacePoint(dragged, moved, moved.name);
       emit projectChanged();
     }
     return;

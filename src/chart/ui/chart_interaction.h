@@ -51,8 +51,13 @@ class ChartInteraction : public QObject {
   // new-point dialog for a click on a point waits that long.
   void set_double_click_interval(int ms) { double_click_interval_ = ms; }
 
-  // Mouse on the chart, in image pixels.
+  // Mouse on the chart, in image pixels. A point is dragged when the left
+  // button was pressed on it and the mouse moves with the button held; the
+  // release (a click) puts it at the state of the release pixel. A release
+  // outside the chart ends the drag without moving anything.
   void MouseMoved(QPoint pos, Qt::MouseButtons buttons);
+  void MousePressed(QPoint pos, Qt::MouseButton button);
+  void MouseReleased(QPoint pos, Qt::MouseButton button);
   void Clicked(QPoint pos);
   void DoubleClicked(QPoint pos);
 
@@ -80,6 +85,7 @@ class ChartInteraction : public QObject {
 
  private:
   void UpdateAt(QPoint pos, Qt::MouseButtons buttons);
+  std::optional<AirState> StateAt(QPoint pos) const;
   void SetOverPoint(bool over);
   void DefineNewPoint();
   bool ValidIndex(int index) const { return index >= 0 && index < project_->point_count(); }
@@ -98,6 +104,8 @@ class ChartInteraction : public QObject {
   int selected_ = -1;
   bool over_point_ = false;
   bool dragging_ = false;
+  int pressed_point_ = -1;  // the point under the left button's press
+  int drag_point_ = -1;     // the point being dragged
 
   int double_click_interval_;
   QTimer pending_click_;     // a click on a point waiting for a second one
