@@ -3,7 +3,9 @@
 // afresh in this order from the project and the chart settings.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "chart/canvas.h"
 #include "chart/chart_settings.h"
