@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -55,31 +54,23 @@ LibraryWindow::LibraryWindow(ChartProject* project, QWidget* parent)
   remove->setObjectName("Usupunktzbiblioteki1");
   list_->addAction(remove);
 
-  auto* load = new QPushButton("Wczytaj", this);
-  load->setObjectName("Button1");
-  load->setDefault(true);
-  auto* cancel = new QPushButton("Anuluj", this);
-  cancel->setObjectName("BitBtn1");
-  cancel->setAutoDefault(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(load);
-  buttons->addWidget(cancel);
+  const DialogButtons buttons = MakeDialogButtons(this, "Button1", "Wczytaj", "BitBtn1", "Anuluj");
 
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(menu_bar);
   layout->addWidget(list_);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
   resize(280, 360);
 
   connect(clear, &QAction::triggered, this, &LibraryWindow::ClearAll);
   connect(close, &QAction::triggered, this, &QDialog::reject);
   connect(remove, &QAction::triggered, this, &LibraryWindow::DeleteSelected);
-  connect(load, &QPushButton::clicked, this, &LibraryWindow::LoadSelected);
+  connect(buttons.accept, &QPushButton::clicked, this, &LibraryWindow::LoadSelected);
   connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     list_->setCurrentItem(item);
     LoadSelected();
   });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
   if (ActiveLanguageNumber() != 0) ApplyLanguageTexts(this);
 }
 

@@ -160,16 +160,7 @@ PointDataDialog::PointDataDialog(ChartProject* project, ChartSettings* settings,
   pg->addWidget(from_this_, 2, 0, 1, 3);
   pg->addWidget(to_this_, 3, 0, 1, 3);
 
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("ANULUJ", this);
-  cancel->setObjectName("BitBtn2");
-  cancel->setAutoDefault(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  const DialogButtons buttons = MakeDialogButtons(this, "BitBtn1", "OK", "BitBtn2", "ANULUJ");
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame);
@@ -180,11 +171,11 @@ PointDataDialog::PointDataDialog(ChartProject* project, ChartSettings* settings,
   layout->addWidget(label_box);
   layout->addWidget(create_process_);
   layout->addWidget(process_group_);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(ok, &QPushButton::clicked, this, &PointDataDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &PointDataDialog::reject);
+  connect(buttons.accept, &QPushButton::clicked, this, &PointDataDialog::accept);
+  connect(buttons.cancel, &QPushButton::clicked, this, &PointDataDialog::reject);
   for (QLineEdit* e : {t_, x_, phi_, i_}) {
     connect(e, &QLineEdit::textEdited, this, [this, e] { FieldEdited(e); });
   }
@@ -194,8 +185,9 @@ PointDataDialog::PointDataDialog(ChartProject* project, ChartSettings* settings,
   for (QRadioButton* b : {given_x_, given_phi_, given_i_}) {
     connect(b, &QRadioButton::clicked, this, &PointDataDialog::GivenChosen);
   }
-  connect(process_tie_, &QCheckBox::clicked, this, &PointDataDialog::ProcessTieClicked);
-  connect(coefficient_tie_, &QCheckBox::clicked, this, &PointDataDialog::CoefficientTieClicked);
+  for (QCheckBox* tie : {process_tie_, coefficient_tie_}) {
+    connect(tie, &QCheckBox::clicked, this, [this, tie](bool checked) { TieClicked(tie, checked); });
+  }
   connect(process_combo_, &QComboBox::activated, this, &PointDataDialog::Recompute);
   connect(coefficient_combo_, &QComboBox::activated, this, &PointDataDialog::Recompute);
   connect(create_process_, &QCheckBox::toggled, process_group_, &QWidget::setVisible);
@@ -291,10 +283,10 @@ void PointDataDialog::PrepareEdit(int index) {
   tw_->setText(text(TemperatureForDisplay(p.state.tw, units)));
   SelectLabelPosition(labels_, p.label_position);
   if (p.on_process) {
-    SetProcessTie(true);
+    SetTie(process_tie_, true);
     process_combo_->setCurrentIndex(process_combo_->findText(QString::fromStdString(p.process_name)));
   } else if (p.on_coefficient) {
-    SetCoefficientTie(true);
+    SetTie(coefficient_tie_, true);
     coefficient_combo_->setCurrentIndex(coefficient_combo_->findText(QString::fromStdString(p.coefficient_name)));
   }
   PrepareCommon();
@@ -389,47 +381,30 @@ void PointDataDialog::Recompute() {
   ShowFields(FieldTextsForState(*s, units, 4, sep), typed);
 }
 
-void PointDataDialog::SetProcessTie(bool on) {
-  process_tie_->setChecked(on);
-  process_combo_->setEnabled(on);
+void PointDataDialog::SetTie(QCheckBox* tie, bool on) {
+  QCheckBox* other = tie == process_tie_ ? coefficient_tie_ : process_tie_;
+  QComboBox* combo = tie == process_tie_ ? process_combo_ : coefficient_combo_;
+  QComboBox* other_combo = tie == process_tie_ ? coefficient_combo_ : process_combo_;
+  tie->setChecked(on);
+  combo->setEnabled(on);
   if (on) {
-    SetCoefficientTie(false);
-    x_->setEnabled(false);
+    other->setChecked(false);
+    other_combo->setEnabled(false);
+    other_combo->setCurrentIndex(-1);
   } else {
-    process_combo_->setCurrentIndex(-1);
-    x_->setEnabled(true);
+    combo->setCurrentIndex(-1);
   }
+  x_->setEnabled(!on);
 }
 
-void PointDataDialog::SetCoefficientTie(bool on) {
-  coefficient_tie_->setChecked(on);
-  coefficient_combo_->setEnabled(on);
-  if (on) {
-    SetProcessTie(false);
-    x_->setEnabled(false);
-  } else {
-    coefficient_combo_->setCurrentIndex(-1);
-    x_->setEnabled(true);
-  }
-}
-
-void PointDataDialog::ProcessTieClicked(bool checked) {
-  if (checked && project_->process_count() == 0) {
-    ShowLanguageText(this, kTextNoProcess);
-    process_tie_->setChecked(false);
+void PointDataDialog::TieClicked(QCheckBox* tie, bool checked) {
+  const bool processes = tie == process_tie_;
+  if (checked && (processes ? project_->process_count() : project_->coefficient_count()) == 0) {
+    ShowLanguageText(this, processes ? kTextNoProcess : kTextNoCoefficient);
+    tie->setChecked(false);
     return;
   }
-  SetProcessTie(checked);
-  Recompute();
-}
-
-void PointDataDialog::CoefficientTieClicked(bool checked) {
-  if (checked && project_->coefficient_count() == 0) {
-    ShowLanguageText(this, kTextNoCoefficient);
-    coefficient_tie_->setChecked(false);
-    return;
-  }
-  SetCoefficientTie(checked);
+  SetTie(tie, checked);
   Recompute();
 }
 
@@ -465,8 +440,8 @@ bool PointDataDialog::StoreFromFields() {
     ShowIncorrectInput(this);
     return false;
   }
-  if (process_tie_->isChecked() && process_combo_->currentIndex() < 0) SetProcessTie(false);
-  if (coefficient_tie_->isChecked() && coefficient_combo_->currentIndex() < 0) SetCoefficientTie(false);
+  if (process_tie_->isChecked() && process_combo_->currentIndex() < 0) SetTie(process_tie_, false);
+  if (coefficient_tie_->isChecked() && coefficient_combo_->currentIndex() < 0) SetTie(coefficient_tie_, false);
   if (x_->text().isEmpty() || t_->text().isEmpty() || i_->text().isEmpty()) return false;
   const auto t_shown = Read(t_);
   if (!t_shown) {

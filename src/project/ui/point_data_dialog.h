@@ -62,10 +62,9 @@ class PointDataDialog : public QDialog {
   void GivenChosen();
   void FieldEdited(QLineEdit* field);
   void UpDownMoved(QSpinBox* up_down, QLineEdit* field);
-  void ProcessTieClicked(bool checked);
-  void CoefficientTieClicked(bool checked);
-  void SetProcessTie(bool on);
-  void SetCoefficientTie(bool on);
+  // The two tie check boxes exclude each other; a tie disables Edit2.
+  void TieClicked(QCheckBox* tie, bool checked);
+  void SetTie(QCheckBox* tie, bool on);
   void UpdateDirectionCaptions();
   void ChooseOtherPoint();
   void ShowFields(const PointFieldTexts& f, const QLineEdit* keep);

@@ -110,15 +110,7 @@ PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidge
   pg->addWidget(mass_ip_, 3, 3);
   pg->addWidget(new QLabel("lb/h", process_group_), 3, 4);
 
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("ANULUJ", this);
-  cancel->setObjectName("BitBtn2");
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  const DialogButtons buttons = MakeDialogButtons(this, "BitBtn1", "OK", "BitBtn2", "ANULUJ");
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(name_label);
@@ -126,11 +118,11 @@ PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidge
   layout->addWidget(option_box);
   layout->addWidget(label_box);
   layout->addWidget(process_group_);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(ok, &QPushButton::clicked, this, &PointDefinitionDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &PointDefinitionDialog::reject);
+  connect(buttons.accept, &QPushButton::clicked, this, &PointDefinitionDialog::accept);
+  connect(buttons.cancel, &QPushButton::clicked, this, &PointDefinitionDialog::reject);
   connect(options_, &QButtonGroup::idClicked, this, &PointDefinitionDialog::OptionChosen);
   connect(name_edit_, &QLineEdit::textEdited, this, &PointDefinitionDialog::PresetProcessName);
   connect(point_combo_, &QComboBox::currentIndexChanged, this, &PointDefinitionDialog::PresetProcessName);

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "app/ui/language.h"
@@ -49,6 +50,22 @@ void SelectLabelPosition(QButtonGroup* group, LabelPosition p) {
 LabelPosition ChosenLabelPosition(const QButtonGroup* group) {
   const int id = group->checkedId();
   return id < 0 ? LabelPosition::Right : static_cast<LabelPosition>(id);
+}
+
+DialogButtons MakeDialogButtons(QWidget* parent, const char* accept_name, const QString& accept_text,
+                                const char* cancel_name, const QString& cancel_text) {
+  DialogButtons b;
+  b.accept = new QPushButton(accept_text, parent);
+  b.accept->setObjectName(accept_name);
+  b.accept->setDefault(true);
+  b.cancel = new QPushButton(cancel_text, parent);
+  b.cancel->setObjectName(cancel_name);
+  b.cancel->setAutoDefault(false);
+  b.row = new QHBoxLayout;
+  b.row->addStretch();
+  b.row->addWidget(b.accept);
+  b.row->addWidget(b.cancel);
+  return b;
 }
 
 void ShowPointInfo(QWidget* parent, const QString& text) { Messages::Info(parent, "ORVANTA INFO", text); }

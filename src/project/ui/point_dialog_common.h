@@ -10,6 +10,8 @@
 
 class QButtonGroup;
 class QGroupBox;
+class QHBoxLayout;
+class QPushButton;
 class QWidget;
 
 namespace orvanta {
@@ -25,6 +27,16 @@ QGroupBox* MakeLabelPositionGroup(QWidget* parent, const QString& group_name,
 void SelectLabelPosition(QButtonGroup* group, LabelPosition p);
 // Right when nothing is chosen.
 LabelPosition ChosenLabelPosition(const QButtonGroup* group);
+
+// The row of a dialog's accepting button (the default one, for Enter) and
+// its cancel button, right-aligned.
+struct DialogButtons {
+  QPushButton* accept;
+  QPushButton* cancel;
+  QHBoxLayout* row;
+};
+DialogButtons MakeDialogButtons(QWidget* parent, const char* accept_name, const QString& accept_text,
+                                const char* cancel_name, const QString& cancel_text);
 
 // Message boxes of the point dialogs (caption "ORVANTA INFO").
 void ShowPointInfo(QWidget* parent, const QString& text);

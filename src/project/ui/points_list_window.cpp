@@ -1,12 +1,12 @@
 #include "project/ui/points_list_window.h"
 
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/ui/language.h"
 #include "project/chart_project.h"
+#include "project/ui/point_dialog_common.h"
 
 namespace orvanta {
 
@@ -17,26 +17,18 @@ PointsListWindow::PointsListWindow(const ChartProject* project, QWidget* parent)
   setModal(true);
   list_ = new QListWidget(this);
   list_->setObjectName("ListBox1");
-  choose_button_ = new QPushButton("WCZYTAJ PUNKT", this);
-  choose_button_->setObjectName("BitBtn1");
-  choose_button_->setDefault(true);
-  auto* cancel = new QPushButton("ANULUJ", this);
-  cancel->setObjectName("BitBtn2");
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(choose_button_);
-  buttons->addWidget(cancel);
+  const DialogButtons buttons = MakeDialogButtons(this, "BitBtn1", "WCZYTAJ PUNKT", "BitBtn2", "ANULUJ");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
   resize(260, 320);
 
-  connect(choose_button_, &QPushButton::clicked, this, &PointsListWindow::ChooseSelected);
+  connect(buttons.accept, &QPushButton::clicked, this, &PointsListWindow::ChooseSelected);
   connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     list_->setCurrentItem(item);
     ChooseSelected();
   });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
   if (ActiveLanguageNumber() != 0) ApplyLanguageTexts(this);
 }
 

@@ -7,7 +7,6 @@
 #include <optional>
 
 class QListWidget;
-class QPushButton;
 
 namespace orvanta {
 
@@ -34,7 +33,6 @@ class PointsListWindow : public QDialog {
 
   const ChartProject* project_;
   QListWidget* list_;
-  QPushButton* choose_button_;
   std::optional<QString> chosen_;
 };
 
