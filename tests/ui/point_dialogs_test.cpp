@@ -129,7 +129,7 @@ TEST_F(PointDataDialogTest, OkStoresThePointAndWidensTheRange) {
   Type(&dialog, "Edit11", "outdoor air");
   Type(&dialog, "Edit3", "43");
   Type(&dialog, "Edit2", "22.5");
-  Child<QRadioButton>(&dialog, "RadioButton1")->click();  // label above
+  Child<QRadioButton>(&dialog, "RadioButton5")->click();  // label above
   Child<QPushButton>(&dialog, "BitBtn1")->click();
   EXPECT_TRUE(messages.shown().empty());
   ASSERT_EQ(project.point_count(), 1);

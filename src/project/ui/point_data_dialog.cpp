@@ -132,7 +132,7 @@ PointDataDialog::PointDataDialog(ChartProject* project, ChartSettings* settings,
   coefficient_combo_->setObjectName("ComboBox2");
 
   auto* label_box = MakeLabelPositionGroup(this, "GroupBox4",
-                                           {"RadioButton5", "RadioButton2", "RadioButton1", "RadioButton6"}, &labels_);
+                                           {"RadioButton1", "RadioButton2", "RadioButton5", "RadioButton6"}, &labels_);
 
   create_process_ = new QCheckBox("UTWÓRZ PRZEMIANĘ", this);
   create_process_->setObjectName("CheckBox3");

@@ -57,13 +57,15 @@ PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidge
   setWindowTitle("DEFINICJA PUNKTU");
   setModal(true);
 
-  auto* name_label = NewLabel(this, "Label1", "NAZWA PUNKTU (max 10 znaków)");
+  auto* name_label = NewLabel(this, "Label1", "NAZWA PUNKTU");
   name_edit_ = NewEdit(this, "Edit1");
   name_edit_->setMaxLength(ChartPoint::kNameCapacity);
 
-  auto* option_box = new QGroupBox("OPCJE", this);
+  auto* option_box = new QGroupBox("PUNKT", this);
   option_box->setObjectName("GroupBox1");
   auto* option_layout = new QVBoxLayout(option_box);
+  option_layout->addWidget(name_label);
+  option_layout->addWidget(name_edit_);
   options_ = new QButtonGroup(this);
   const std::array<std::pair<const char*, const char*>, 3> option_buttons{{
       {"RadioButton1", "Definiuj tylko punkt"},
@@ -77,7 +79,7 @@ PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidge
   }
 
   auto* label_box = MakeLabelPositionGroup(this, "GroupBox4",
-                                           {"RadioButton6", "RadioButton5", "RadioButton4", "RadioButton7"}, &labels_);
+                                           {"RadioButton4", "RadioButton5", "RadioButton6", "RadioButton7"}, &labels_);
 
   process_group_ = new QGroupBox("PRZEMIANA", this);
   process_group_->setObjectName("GroupBox2");
@@ -113,8 +115,6 @@ PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidge
   const DialogButtons buttons = MakeDialogButtons(this, "BitBtn1", "OK", "BitBtn2", "ANULUJ");
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(name_label);
-  layout->addWidget(name_edit_);
   layout->addWidget(option_box);
   layout->addWidget(label_box);
   layout->addWidget(process_group_);

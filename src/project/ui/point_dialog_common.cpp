@@ -26,7 +26,7 @@ QGroupBox* MakeLabelPositionGroup(QWidget* parent, const QString& group_name,
   static constexpr std::array<const char*, 4> kCaptions{"DÓŁ", "PRAWA", "GÓRA", "LEWA"};
   static constexpr std::array<LabelPosition, 4> kPositions{LabelPosition::Bottom, LabelPosition::Right,
                                                            LabelPosition::Top, LabelPosition::Left};
-  auto* box = new QGroupBox("POZYCJA OPISU", parent);
+  auto* box = new QGroupBox(QString::fromUtf8("POŁOŻENIE OPISU PUNKTU"), parent);
   box->setObjectName(group_name);
   auto* layout = new QHBoxLayout(box);
   *group = new QButtonGroup(box);

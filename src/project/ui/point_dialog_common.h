@@ -21,7 +21,7 @@ char UiDecimalSeparator();
 QString UiNumberText(double v);
 
 // A group box with the four radio buttons "DÓŁ", "PRAWA", "GÓRA", "LEWA"
-// (object names in that order), the button ids being the LabelPosition values.
+// (`button_names` in that order), the button ids being the LabelPosition values.
 QGroupBox* MakeLabelPositionGroup(QWidget* parent, const QString& group_name,
                                   const std::array<const char*, 4>& button_names, QButtonGroup** group);
 void SelectLabelPosition(QButtonGroup* group, LabelPosition p);
