@@ -7,9 +7,12 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QSettings>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include "app/settings_store.h"
+#include "app/ui/qsettings_store.h"
 #include "chart/renderer.h"
 #include "chart/ui/jpeg_writer.h"
 #include "project/project_file.h"
@@ -50,6 +53,8 @@ class ChartExport : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
+    // No stored settings: the export draws with the first-run values.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath("settings"));
     project_path_ = dir_.filePath("example.ovt");
     const ProjectFileResult w = WriteProjectFile(project_path_.toStdString(), ExampleProject());
     ASSERT_TRUE(w.ok()) << w.Message();
@@ -192,6 +197,35 @@ TEST_F(ChartExport, UnwritableTargetIsAFailure) {
   EXPECT_EQ(RunChartExport({"--export", Path("no/such/folder/c.png"), project_path_}), 1);
   EXPECT_EQ(RunChartExport({"--export", Path("no/such/folder/c.jpg"), project_path_}), 1);
   EXPECT_EQ(RunChartExport({"--export", Path("no/such/folder/c.pdf"), project_path_}), 1);
+}
+
+TEST(ChartExportSettings, StoredSettingsAreUsedAndFirstRunValuesWithoutThem) {
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+  const ChartSettings first = LoadChartSettingsForExport();
+  EXPECT_EQ(first.comfort_zone, 5);  // DIN 1946 on the first run
+  EXPECT_FALSE(first.polish_texts);  // language 2, English
+  EXPECT_EQ(first.range, (ChartRange{-30, 40, 20}));
+  {
+    QSettingsStore store;
+    WriteDefaultSettings(store);
+    store.Set("JEDN", "1");
+    store.Set("UKLAD", "1");
+    store.Set("POLE KOMFORTU", "2");
+    store.Set("JEZYK", "1");
+    store.Set("Torgup", "55");
+    store.Set("CBOX4", "clRed");
+    store.Flush();
+  }
+  const ChartSettings stored = LoadChartSettingsForExport();
+  EXPECT_EQ(stored.units, UnitSystem::IP);
+  EXPECT_EQ(stored.layout, ChartLayout::Carrier);
+  EXPECT_EQ(stored.comfort_zone, 2);
+  EXPECT_TRUE(stored.polish_texts);
+  EXPECT_EQ(stored.range.torg_up, 55);
+  EXPECT_EQ(stored.point_color, colors::kRed);
+  QSettings("ORVANTA", "SETTINGS").clear();
 }
 
 TEST(JpegWriter, EmptyPictureIsAnErrorNotACrash) {

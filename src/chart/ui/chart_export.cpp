@@ -11,6 +11,9 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
+#include "app/settings_store.h"
+#include "app/ui/qsettings_store.h"
+#include "chart/geometry.h"
 #include "chart/range_widening.h"
 #include "chart/renderer.h"
 #include "chart/ui/jpeg_writer.h"
@@ -51,9 +54,14 @@ bool Commit(QSaveFile& file, QString* error) {
 }  // namespace
 
 ChartSettings LoadChartSettingsForExport() {
-  // TODO(settings): read the chart settings from the settings store, as the
-  // main window's first redraw does; until then the first-run defaults.
-  return ChartSettings{};
+  // The user's stored chart settings, read as the main window's first redraw
+  // reads them; before the first run has written any, the first-run values.
+  // Nothing is written: an export leaves the settings as they are.
+  const QSettingsStore store;
+  if (!store.Exists()) return ChartSettings{};
+  ChartSettings settings = LoadSettings(store).chart;
+  settings.range = chart::SanitizedRange(settings.range);
+  return settings;
 }
 
 PictureFormat PictureFormatOf(const QString& path) {

@@ -12,7 +12,8 @@
 
 namespace orvanta {
 
-// The chart settings a headless export draws with.
+// The chart settings a headless export draws with: those of the settings
+// store, or the first-run values when nothing has been stored yet.
 ChartSettings LoadChartSettingsForExport();
 
 enum class PictureFormat { Unknown, Png, Bmp, Jpeg, Svg, Pdf };
