@@ -56,9 +56,15 @@ ChartSettings Settings(ChartLayout layout) {
   return s;
 }
 
+bool IsFull(const ChartProject& p) {
+  return p.point_count() == ChartProject::kPointSlots && p.process_count() == ChartProject::kProcessSlots &&
+         p.coefficient_count() == ChartProject::kMaxCoefficients;
+}
+
 void BM_FullChartOnImage(benchmark::State& st) {
   const ChartSettings s = Settings(static_cast<ChartLayout>(st.range(0)));
   ChartProject project = FullProject();
+  if (!IsFull(project)) st.SkipWithError("the project is not full");
   QImage image(kW, kH, QImage::Format_RGB32);
   for (auto _ : st) {
     QPainter painter(&image);
@@ -72,6 +78,7 @@ BENCHMARK(BM_FullChartOnImage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_FullChartRecorded(benchmark::State& st) {
   const ChartSettings s = Settings(static_cast<ChartLayout>(st.range(0)));
   ChartProject project = FullProject();
+  if (!IsFull(project)) st.SkipWithError("the project is not full");
   for (auto _ : st) {
     chart::RecordingCanvas canvas;
     chart::RenderChart(canvas, s, project, kW, kH);
