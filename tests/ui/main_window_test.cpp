@@ -117,12 +117,12 @@ TEST_F(MainWindowTest, EveryNamedComponentExists) {
 
 TEST_F(MainWindowTest, CommandsOfLaterWindowsAreDisabledUntilConnected) {
   Show();
-  QAction* library = window_->Command("Wczytajpunktzbiblioteki1");
+  QAction* library = window_->Command("Definiujpunktmieszania2");
   EXPECT_FALSE(library->isEnabled());
   EXPECT_FALSE(Find<QWidget>("SpeedButton2")->isEnabled());
   EXPECT_TRUE(window_->Command("Nowy1")->isEnabled());
   int calls = 0;
-  window_->SetCommandHandler("Wczytajpunktzbiblioteki1", [&] { ++calls; });
+  window_->SetCommandHandler("Definiujpunktmieszania2", [&] { ++calls; });
   EXPECT_TRUE(library->isEnabled());
   library->trigger();
   EXPECT_EQ(calls, 1);

@@ -28,6 +28,7 @@
 #include "app/ui/qsettings_store.h"
 #include "chart/geometry.h"
 #include "chart/renderer.h"
+#include "chart/ui/point_commands.h"
 #include "chart/ui/qt_canvas.h"
 #include "psychro/number_text.h"
 
@@ -77,6 +78,7 @@ MainWindow::MainWindow(std::unique_ptr<KeyValueStore> store, QWidget* parent)
   settings_window_ = new ChartSettingsWindow(settings_, this);
 
   ConnectCommands();
+  new PointCommands(this);  // chart mouse, points tree, point windows and commands
   resize(1280, 860);
 }
 
