@@ -182,7 +182,7 @@ AppSettings LoadSettings(const KeyValueStore& store) {
   c.pb = static_cast<double>(Rnd(c.pb));
 
   c.range.torg_down =
-      static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgdown", -30), kTorgDownMin, kTorgDownMax));
+      static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgdown", -30), kTorgDownMin, kTorgDownSettingsMax));
   c.range.torg_up = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgup", 35), kTorgUpMin, kTorgUpMax));
   c.range.xorg = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Xorg", 20), kXorgMin, kXorgMax));
 

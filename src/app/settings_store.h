@@ -40,10 +40,6 @@ class MemoryStore : public KeyValueStore {
 inline constexpr double kMinPressure = 80000;
 inline constexpr double kMaxPressure = 120000;
 inline constexpr double kDefaultPressure = 101300;
-inline constexpr int kTorgDownMin = -60, kTorgDownMax = -5;
-inline constexpr int kTorgUpMin = 0, kTorgUpMax = 200;
-inline constexpr int kXorgMin = 5, kXorgMax = 200;
-inline constexpr int kRangeArrowStep = 5;
 
 struct AppSettings {
   // Range, layout, units, comfort zone, check boxes, label position,

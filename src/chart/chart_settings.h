@@ -14,6 +14,13 @@ namespace orvanta {
 
 enum class ChartLayout { Mollier = 0, Carrier = 1 };
 
+// Limits of the range values. The settings window keeps the lower end at
+// -5 at most; the zoom buttons may take it to 0.
+inline constexpr int kRangeStep = 5;
+inline constexpr int kTorgDownMin = -60, kTorgDownMax = 0, kTorgDownSettingsMax = -5;
+inline constexpr int kTorgUpMin = 0, kTorgUpMax = 200;
+inline constexpr int kXorgMin = 5, kXorgMax = 200;
+
 struct ChartRange {
   int torg_down = -30;  // lower temperature end [°C], -60..0
   int torg_up = 40;     // upper temperature end [°C], 0..200

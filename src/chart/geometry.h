@@ -10,12 +10,6 @@
 
 namespace orvanta::chart {
 
-// Range limits.
-constexpr int kTorgDownMin = -60, kTorgDownMax = 0;
-constexpr int kTorgUpMin = 0, kTorgUpMax = 200;
-constexpr int kXorgMin = 5, kXorgMax = 200;
-constexpr int kRangeStep = 5;
-
 // The range values clamped to their limits, with a zero temperature span
 // (both ends 0) opened to 0..5 so that no scale is divided by zero.
 ChartRange SanitizedRange(ChartRange r);

@@ -31,9 +31,9 @@ int LowerTo(int end, double value, int limit) {
 }  // namespace
 
 ChartRange WidenRange(ChartRange range, double t_min, double t_max, double x_max_g_per_kg) {
-  range.xorg = RaiseTo(range.xorg, x_max_g_per_kg, kMaxXorg);
-  range.torg_up = RaiseTo(range.torg_up, t_max, kMaxTorgUp);
-  range.torg_down = LowerTo(range.torg_down, t_min, kMinTorgDown);
+  range.xorg = RaiseTo(range.xorg, x_max_g_per_kg, kXorgMax);
+  range.torg_up = RaiseTo(range.torg_up, t_max, kTorgUpMax);
+  range.torg_down = LowerTo(range.torg_down, t_min, kTorgDownMin);
   return range;
 }
 

@@ -11,11 +11,6 @@ namespace orvanta {
 
 class ChartProject;
 
-inline constexpr int kRangeStep = 5;
-inline constexpr int kMaxTorgUp = 200;
-inline constexpr int kMinTorgDown = -60;
-inline constexpr int kMaxXorg = 200;
-
 // The range widened for extremes: lowest t, highest t [°C], highest x [g/kg].
 ChartRange WidenRange(ChartRange range, double t_min, double t_max, double x_max_g_per_kg);
 

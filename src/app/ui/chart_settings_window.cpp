@@ -109,7 +109,7 @@ UpDownBox::UpDownBox(const QString& name, const QString& edit_name, QWidget* par
   setObjectName(name);
   lineEdit()->setObjectName(edit_name);
   lineEdit()->setReadOnly(true);
-  setSingleStep(kRangeArrowStep);
+  setSingleStep(kRangeStep);
 }
 
 // ---- ChartSettingsWindow ----------------------------------------------------
@@ -125,7 +125,7 @@ ChartSettingsWindow::ChartSettingsWindow(AppSettings& settings, QWidget* parent)
   pressure_edit_ = new QLineEdit(QStringLiteral("101300"), range_group);
   pressure_edit_->setObjectName(QStringLiteral("Edit1"));
   torg_down_ = new UpDownBox(QStringLiteral("UpDown1"), QStringLiteral("Edit3"), range_group);
-  torg_down_->setRange(kTorgDownMin, kTorgDownMax);
+  torg_down_->setRange(kTorgDownMin, kTorgDownSettingsMax);
   torg_down_->setToolTip(QStringLiteral("MINIMUM -40 ST. CELSJUSZA"));
   torg_up_ = new UpDownBox(QStringLiteral("UpDown2"), QStringLiteral("Edit4"), range_group);
   torg_up_->setRange(kTorgUpMin, kTorgUpMax);
