@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include "app/settings_store.h"
 #include "app/ui/chart_view.h"
@@ -457,6 +458,8 @@ TEST_F(MainWindowTest, ExampleProjectInBothLayouts) {
   window_->resize(1600, 1000);
   Show();
   EXPECT_GT(window_->project().point_count(), 0);
+  // The points tree lists every point after the redraw.
+  EXPECT_EQ(Find<QTreeWidget>("TreeView1")->topLevelItemCount(), window_->project().point_count());
   const QString out = qEnvironmentVariable("ORVANTA_SCREENSHOT_DIR");
   for (int layout : {0, 1}) {
     Find<QComboBox>("ComboBox2")->setCurrentIndex(layout);
