@@ -22,9 +22,9 @@
 #include "app/ui/language.h"
 #include "app/ui/main_window.h"
 #include "app/ui/messages.h"
-#include "app/ui/project_range.h"
 #include "app/ui/update_check_window.h"
 #include "chart/geometry.h"
+#include "chart/range_widening.h"
 #include "project/project_file.h"
 #include "psychro/number_text.h"
 
@@ -265,7 +265,7 @@ bool MainWindow::OpenProjectFile(const QString& path) {
   // The chart takes the project's pressure, and its ranges grow to show every point.
   ApplyProjectPressure(result.pb);
   project_.set_pb(result.pb);
-  settings_.chart.range = RangeShowingProject(settings_.chart.range, project_);
+  settings_.chart.range = WidenRangeForProject(settings_.chart.range, project_);
   project_.set_modified(false);
   FullRedraw();
   return true;
