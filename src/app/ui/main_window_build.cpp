@@ -42,6 +42,18 @@ QPixmap DefaultLogo() {
   return pixmap;
 }
 
+// A framed panel of the point panel with its grid of labels.
+QGridLayout* FramedPanel(QWidget* parent, const QString& name, QFrame** panel) {
+  *panel = new QFrame(parent);
+  (*panel)->setObjectName(name);
+  (*panel)->setFrameShape(QFrame::StyledPanel);
+  auto* grid = new QGridLayout(*panel);
+  grid->setContentsMargins(6, 2, 6, 2);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(0);
+  return grid;
+}
+
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(name);
@@ -354,13 +366,7 @@ void MainWindow::BuildPointPanel(QWidget* central) {
   col->addWidget(button2_);
 
   // Readout of the state under the cursor.
-  panel3_ = new QFrame(groupbox3_);
-  panel3_->setObjectName("Panel3");
-  panel3_->setFrameShape(QFrame::StyledPanel);
-  auto* grid = new QGridLayout(panel3_);
-  grid->setContentsMargins(6, 2, 6, 2);
-  grid->setHorizontalSpacing(6);
-  grid->setVerticalSpacing(0);
+  QGridLayout* grid = FramedPanel(groupbox3_, "Panel3", &panel3_);
   labels_.insert("Label50", NamedLabel(panel3_, "Label50", "BIEŻĄCE PARAMETRY POWIETRZA"));
   grid->addWidget(labels_.value("Label50"), 0, 0, 1, 3);
   const char* rows[][3] = {{"Label3", "Label4", "Label6"},   {"Label1", "Label2", "Label7"},
@@ -381,12 +387,7 @@ void MainWindow::BuildPointPanel(QWidget* central) {
   col->addWidget(panel3_);
 
   // Barometric pressure.
-  panel2_ = new QFrame(groupbox3_);
-  panel2_->setObjectName("Panel2");
-  panel2_->setFrameShape(QFrame::StyledPanel);
-  auto* pgrid = new QGridLayout(panel2_);
-  pgrid->setContentsMargins(6, 2, 6, 2);
-  pgrid->setVerticalSpacing(0);
+  QGridLayout* pgrid = FramedPanel(groupbox3_, "Panel2", &panel2_);
   labels_.insert("Label49", NamedLabel(panel2_, "Label49", "WYKRES MOLLIERA"));
   labels_.insert("Label17", NamedLabel(panel2_, "Label17", "pb ="));
   labels_.insert("Label18", NamedLabel(panel2_, "Label18", "1013"));
@@ -409,12 +410,7 @@ void MainWindow::BuildPointPanel(QWidget* central) {
   col->addWidget(panel2_);
 
   // Legend.
-  panel1_ = new QFrame(groupbox3_);
-  panel1_->setObjectName("Panel1");
-  panel1_->setFrameShape(QFrame::StyledPanel);
-  auto* lgrid = new QGridLayout(panel1_);
-  lgrid->setContentsMargins(6, 2, 6, 2);
-  lgrid->setVerticalSpacing(0);
+  QGridLayout* lgrid = FramedPanel(groupbox3_, "Panel1", &panel1_);
   labels_.insert("Label48", NamedLabel(panel1_, "Label48", "LEGENDA:"));
   lgrid->addWidget(labels_.value("Label48"), 0, 0, 1, 2);
   const char* legend[][2] = {{"Label47", "Label46"}, {"Label45", "Label44"}, {"Label43", "Label42"}};
