@@ -183,6 +183,36 @@ TEST_F(PointDataDialogTest, OkRefusalsInTheirOrder) {
   EXPECT_NE(dialog.result(), QDialog::Accepted);
 }
 
+TEST_F(PointDataDialogTest, EmptyFieldsMakeOkDoNothingAndANamelessPointIsRefusedLast) {
+  settings.range = {-30, 40, 20};
+  dialog.PrepareAdd(true);
+  Type(&dialog, "Edit1", "N");
+  Type(&dialog, "Edit3", "20");  // no moisture typed: Edit2 and Edit4 stay empty
+  Child<QPushButton>(&dialog, "BitBtn1")->click();
+  EXPECT_TRUE(messages.shown().empty());
+  EXPECT_EQ(project.point_count(), 0);
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+
+  // Negative input is reported before anything else, also without a name.
+  Type(&dialog, "Edit1", "");
+  Type(&dialog, "Edit3", "50");
+  Type(&dialog, "Edit2", "-1");
+  Child<QLineEdit>(&dialog, "Edit2")->setText("-1");  // as if shown after the guard
+  Child<QPushButton>(&dialog, "BitBtn1")->click();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, PolishTicked() ? "NIEPRAWIDŁOWE DANE WEJŚCIOWE" : "INCORRECT INPUT DATA");
+  EXPECT_EQ(settings.range.torg_up, 40);  // refused before the range is widened
+
+  // A complete point without a name: the range is widened first, then the refusal.
+  messages.Clear();
+  Type(&dialog, "Edit2", "5");
+  Child<QPushButton>(&dialog, "BitBtn1")->click();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].caption, "ORVANTA INFO");
+  EXPECT_EQ(settings.range.torg_up, 50);
+  EXPECT_EQ(project.point_count(), 0);
+}
+
 TEST_F(PointDataDialogTest, EditModeRenamesIntoProcessesAndAcceptsATakenName) {
   ASSERT_TRUE(project.AddPoint(Point("A", 20, 0.008)));
   ASSERT_TRUE(project.AddPoint(Point("B", 30, 0.010)));

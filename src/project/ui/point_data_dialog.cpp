@@ -431,12 +431,12 @@ void PointDataDialog::accept() {
 bool PointDataDialog::StoreFromFields() {
   const UnitSystem units = settings_->units;
   const std::string name = name_->text().toStdString();
-  if (name.empty()) {
-    ShowPointNameMissing(this);
-    return false;
-  }
+  // Negative moisture or humidity (or text that is no number) is refused;
+  // an empty field makes OK do nothing (below).
   const auto x_shown = Read(x_), phi_shown = Read(phi_);
-  if (!x_shown || !phi_shown || *x_shown < 0 || *phi_shown < 0) {
+  const bool x_wrong = !x_->text().isEmpty() && (!x_shown || *x_shown < 0);
+  const bool phi_wrong = !phi_->text().isEmpty() && (!phi_shown || *phi_shown < 0);
+  if (x_wrong || phi_wrong) {
     ShowIncorrectInput(this);
     return false;
   }
@@ -460,6 +460,11 @@ bool PointDataDialog::StoreFromFields() {
   }
   if (!edit_mode() && project_->FindPoint(name) >= 0) {
     ShowLanguageText(this, kTextDuplicateName);
+    return false;
+  }
+  // A point without a name would be an unused slot.
+  if (name.empty()) {
+    ShowPointNameMissing(this);
     return false;
   }
   if (!edit_mode() && project_->point_count() >= ChartProject::kPointSlots) {
