@@ -163,6 +163,59 @@ TEST(DeliveredLanguageFiles, PolishTextsUsePolishLetters) {
   EXPECT_EQ(en.Text(1263).back(), ' ');
 }
 
+// The Polish file gives the windows back their own (design-time) texts,
+// letter for letter, blanks and slips included.
+TEST(DeliveredLanguageFiles, PolishFileHoldsTheWindowsOwnTexts) {
+  LanguageTexts pl;
+  ASSERT_TRUE(pl.LoadLanguageFile(std::string(ORVANTA_DATA_SOURCE_DIR) + "/lng/pl.lng", 1250).opened);
+  const std::pair<int, const char*> own[] = {
+      {2, "Plik..."},
+      {3, "Nowy..."},
+      {4, "Otwórz..."},
+      {5, "Zapisz..."},
+      {6, "Zapisz jako"},
+      {7, "Zapisz jako obraz"},
+      {8, "Ustawienia wydruku"},
+      {9, "Drukuj..."},
+      {12, "Opcje..."},
+      {13, "Ustawienia"},
+      {15, "Widok..."},
+      {16, "Rozmiar oryginalny"},
+      {20, "Zmniejsz zakres t"},
+      {21, "Usuń punkt"},
+      {25, "Definiuj punkt chłodzenia"},
+      {45, "wg. ASHRAE 1997: lato"},
+      {49, "wg. DIN EN 13779:2004: zima"},
+      {76, "      ZAMKNIJ"},
+      {78, "LISTA PRZEMIAN"},
+      {79, "LISTA WSP. KIER. PRZEMIAN"},
+      {80, "Kalkulatory"},
+      {82, "Pole komfortu"},
+      {101, "Naciśnij w dowolnym miejscu aby zdefiniować punkt"},
+      {120, "Złap i przesuń"},
+      {450, "PUNKT CHŁODZENIA"},
+      {460, "PUNKT MIESZANIA"},
+      {545, "Kalkulator strat ciśnienia"},
+      {646, "Dodatkowy opór   [Pa]"},
+      {647, "Dodatkowe"},
+      {659, "ODGAŁĘŹIENIE"},
+      {723, "Stal ocynk"},
+      {906, "USTAWIENIA WYKREU"},
+      {926, "POKAŻ PRZY STARCIE OKNO \"CO NOWEGO\""},
+      {933, "DÓŁ"},
+      {1003, "DEFINICJA PRZEMIANY POWIETRZA"},
+      {1122, "ZGODNIE Z DIN 19461"},
+      {1123, "Wiedza"},
+      {1173, "POBIERZ WYKRES"},
+      {1174, "Układ"},
+      {1175, "System jednostek"},
+      {1233, "CREATE RAPORT"},
+      {1256, "OTWÓRZ I EDYTUJ W PAINT"},
+      {1274, "ADD DEFAULT POINT AND PROCESS"},
+  };
+  for (const auto& [entry, text] : own) EXPECT_EQ(pl.Text(entry), text) << "entry " << entry;
+}
+
 INSTANTIATE_TEST_SUITE_P(PolishAndEnglish, DeliveredLanguageFile, ::testing::Values("pl", "en"));
 
 }  // namespace
