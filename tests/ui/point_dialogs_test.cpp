@@ -104,6 +104,9 @@ TEST_F(PointDataDialogTest, WorkedExamplesOfGuardsAndSaturation) {
 TEST_F(PointDataDialogTest, InchPoundEnthalpyExample) {
   settings.units = UnitSystem::IP;
   dialog.PrepareAdd(true);
+  EXPECT_EQ(Child<QRadioButton>(&dialog, "RadioButton3")->text(), "X");
+  EXPECT_EQ(Child<QRadioButton>(&dialog, "RadioButton4")->text(), QString::fromUtf8("\u03C6"));
+  EXPECT_EQ(Child<QRadioButton>(&dialog, "RadioButton7")->text(), "h");
   Child<QRadioButton>(&dialog, "RadioButton7")->click();  // h is given
   Type(&dialog, "Edit3", "68");
   Type(&dialog, "Edit4", "16.56");

@@ -211,9 +211,10 @@ void PointDataDialog::ApplyUnitTexts() {
     quantity_labels_[row]->setText(QString::fromUtf8(ip ? kIp[row] : kSi[row]));
     unit_labels_[row]->setText(ip ? kIpUnits[row] : kSiUnits[row]);
   }
-  given_x_->setText(quantity_labels_[kRowX]->text());
-  given_phi_->setText(quantity_labels_[kRowPhi]->text());
-  given_i_->setText(quantity_labels_[kRowI]->text());
+  // The choice of the given quantity keeps its captions in both unit systems.
+  given_x_->setText("X");
+  given_phi_->setText(QString::fromUtf8("\u03C6"));
+  given_i_->setText("h");
 }
 
 void PointDataDialog::PrepareCommon() {
