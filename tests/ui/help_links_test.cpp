@@ -73,9 +73,23 @@ class HelpLinksTest : public ::testing::Test {
       opened_ << url.toString();
       return true;
     });
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "ORVANTA", "SETTINGS");
+    previous_base_ = settings.value("LINKI");
     SetLinkBase(server_.Base());
   }
-  void TearDown() override { SetExternalOpener(nullptr); }
+  // The test's server is gone afterwards: the user's own link address comes back.
+  void TearDown() override {
+    SetExternalOpener(nullptr);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "ORVANTA", "SETTINGS");
+    if (previous_base_.isValid()) {
+      settings.setValue("LINKI", previous_base_);
+    } else {
+      settings.remove("LINKI");
+    }
+    settings.sync();
+  }
+
+  QVariant previous_base_;
 
   RecordingResponder messages_;
   FileServer server_;
