@@ -348,6 +348,45 @@ void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button
   QApplication::sendEvent(w, &e);
 }
 
+TEST(PointPanelDrag, HandlePlacesThePanelAtTheCursorAndTheLogoFollows) {
+  QWidget window;
+  window.resize(1000, 800);
+  QWidget chart(&window);
+  chart.setGeometry(10, 20, kWimg, kHimg);
+  QWidget panel(&window);
+  panel.setGeometry(600, 400, 250, 200);
+  QWidget handle(&panel);
+  handle.setGeometry(0, 0, 41, 12);  // half of 41 is 20.5, rounded to even: 20
+  QWidget logo(&window);
+  PanelDragHandle drag(&handle, &panel, &chart, &logo);
+  QPoint moved_to(-1, -1);
+  QObject::connect(&drag, &PanelDragHandle::panelMoved, [&](QPoint p) { moved_to = p; });
+
+  // Without the button nothing moves and the handle shows the crosshair.
+  QMouseEvent hover(QEvent::MouseMove, QPointF(5, 5), QPointF(chart.mapToGlobal(QPoint(300, 200))), Qt::NoButton,
+                    Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&handle, &hover);
+  EXPECT_EQ(panel.pos(), QPoint(600, 400));
+  EXPECT_EQ(handle.cursor().shape(), Qt::CrossCursor);
+
+  // With the left button held: left edge at cursor x - 20, top at cursor y - 68,
+  // the cursor taken in the chart's coordinates; the logo at (+200, -120).
+  QMouseEvent held(QEvent::MouseMove, QPointF(5, 5), QPointF(chart.mapToGlobal(QPoint(300, 200))), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&handle, &held);
+  EXPECT_EQ(panel.pos(), QPoint(280, 132));
+  EXPECT_EQ(logo.pos(), QPoint(480, 12));
+  EXPECT_EQ(moved_to, QPoint(280, 132));
+  EXPECT_EQ(drag.last_position(), QPoint(280, 132));
+  EXPECT_EQ(handle.cursor().shape(), Qt::SizeAllCursor);
+
+  handle.setFixedWidth(43);  // 21.5 rounds to 22
+  QMouseEvent wider(QEvent::MouseMove, QPointF(5, 5), QPointF(chart.mapToGlobal(QPoint(100, 90))), Qt::NoButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&handle, &wider);
+  EXPECT_EQ(panel.pos(), QPoint(78, 22));
+}
+
 void ClickOn(QWidget* w, QPoint pos) {
   SendMouse(w, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
   SendMouse(w, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
