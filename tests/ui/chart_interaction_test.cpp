@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -346,6 +347,43 @@ TEST(PointsTree, TextInSiAndIpWithATabPerLevel) {
 void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
   QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, Qt::NoModifier);
   QApplication::sendEvent(w, &e);
+}
+
+TEST(PointsTree, ExportPointValuesAsksForATextFileInTheCurrentFolder) {
+  ChartProject project;
+  ChartPoint p;
+  p.name = "A";
+  p.state = StateFromTX(101300, 22, 0.009);
+  ASSERT_TRUE(project.AddPoint(p));
+  QTreeWidget tree;
+  FillPointsTree(&tree, project, UnitSystem::SI);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("values.txt");
+  const QString folder_before = QDir::currentPath();
+  std::vector<FileDialogRequest> asked;
+  QString answer;
+  SetFileDialogResponder([&](const FileDialogRequest& r) {
+    asked.push_back(r);
+    return answer;
+  });
+  RecordingResponder messages;
+
+  EXPECT_FALSE(ExportPointValues(nullptr, &tree));  // cancelled: nothing written
+  EXPECT_FALSE(QFile::exists(path));
+  answer = path;
+  EXPECT_TRUE(ExportPointValues(nullptr, &tree));
+  SetFileDialogResponder(nullptr);
+
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_EQ(asked[1].kind, FileDialogKind::Save);
+  EXPECT_EQ(asked[1].folder, folder_before);
+  EXPECT_TRUE(asked[1].filter.startsWith("Pliki *.txt"));
+  EXPECT_EQ(asked[1].default_suffix, "txt");
+  EXPECT_EQ(QDir::currentPath(), folder_before);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(file.readAll()), PointsTreeText(&tree));
+  EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST(PointPanelDrag, HandlePlacesThePanelAtTheCursorAndTheLogoFollows) {
