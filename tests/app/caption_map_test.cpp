@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -41,6 +42,36 @@ TEST(CaptionMap, RowsOfOneWindow) {
     }
   }
   EXPECT_EQ(items, 6);
+}
+
+TEST(CaptionMap, RowsPerWindowAndTellingRowsOfTheMainWindow) {
+  const std::map<std::string, size_t> per_window = {
+      {"TForm25", 151}, {"TForm14", 120}, {"TForm21", 87}, {"TForm7", 77},  {"TForm17", 62}, {"TForm15", 57},
+      {"TForm18", 51},  {"TForm26", 39},  {"TForm24", 31}, {"TForm29", 31}, {"TForm16", 28}, {"TForm22", 28},
+      {"TForm11", 27},  {"TForm13", 22},  {"TForm8", 19},  {"TForm32", 19}, {"TForm20", 18}, {"TForm27", 17},
+      {"TForm30", 13},  {"TForm40", 12},  {"TForm2", 10},  {"TForm10", 10}, {"TForm35", 10}, {"TForm3", 9},
+      {"TForm39", 9},   {"TForm5", 7},    {"TForm9", 7},   {"TForm12", 7},  {"TForm34", 7},  {"TForm38", 4},
+      {"TForm31", 3},
+  };
+  for (const auto& [window, count] : per_window) EXPECT_EQ(CaptionRowsOf(window).size(), count) << window;
+
+  auto has = [](int entry, const char* component, CaptionKind kind) {
+    for (const CaptionRow& r : CaptionRowsOf("TForm25"))
+      if (r.entry == entry && std::string(r.component) == component && r.kind == kind) return true;
+    return false;
+  };
+  EXPECT_TRUE(has(2, "PLIK1", CaptionKind::Text));
+  EXPECT_TRUE(has(5, "Za", CaptionKind::Text));
+  EXPECT_TRUE(has(10, "Zakocz1", CaptionKind::Text));
+  for (const char* free_point : {"DODAJPUNKTDOWOLNY1", "DodajPunkt4", "Dodajpunkt2", "Dodajpunkt3"})
+    EXPECT_TRUE(has(23, free_point, CaptionKind::Text)) << free_point;
+  EXPECT_TRUE(has(35, "BitBtn2", CaptionKind::Hint));
+  EXPECT_TRUE(has(42, "Kalkulatorstratzyskwciepawkanale1", CaptionKind::Text));
+  EXPECT_TRUE(has(101, "Image1", CaptionKind::Hint));
+  // The two cooling buttons take their hints crosswise.
+  EXPECT_TRUE(has(1276, "SpeedButton4", CaptionKind::Hint));
+  EXPECT_TRUE(has(1277, "SpeedButton3", CaptionKind::Hint));
+  EXPECT_TRUE(has(1283, "SpeedButton10", CaptionKind::Hint));
 }
 
 }  // namespace
