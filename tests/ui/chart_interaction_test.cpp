@@ -438,6 +438,41 @@ void Type(QWidget* dialog, const char* name, const QString& text) {
   emit e->textEdited(text);
 }
 
+TEST(MainWindowPoints, PopUpPointItemsFollowTheCursorOverAPoint) {
+  RecordingResponder messages;
+  MainWindow w(std::make_unique<MemoryStore>());
+  if (!w.findChild<PointCommands*>()) new PointCommands(&w);
+  w.resize(1400, 900);
+  w.show();
+  for (int k = 0; k < 3; ++k) QApplication::processEvents();
+  ChartView* view = w.chart_view();
+  ModalAnswers modal;
+  modal.Next([](QWidget* d) { Accept(d, "A"); });
+  ClickOn(view, {400, 400});
+  ASSERT_EQ(w.project().point_count(), 1);
+  const chart::ChartGeometry g(w.settings().chart, w.chart_image().width(), w.chart_image().height());
+  const auto a = g.MapToChart(w.project().point(0).state.t, w.project().point(0).state.x);
+  const QString add_name = "Dodajwspczynnikkierunkowy1";
+  QAction* edit = w.Command("Edytujpunkt2");
+  QAction* add_coefficient = w.Command(add_name);
+  ASSERT_TRUE(edit && add_coefficient);
+
+  if (!w.CommandConnected(add_name)) {
+    // Without the coefficient window the item stays disabled even over a point.
+    SendMouse(view, QEvent::MouseMove, {a.x, a.y}, Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(edit->isEnabled());
+    EXPECT_FALSE(add_coefficient->isEnabled());
+    w.SetCommandHandler(add_name, [] {});
+  }
+  SendMouse(view, QEvent::MouseMove, {a.x + 80, a.y + 80}, Qt::NoButton, Qt::NoButton);
+  EXPECT_FALSE(edit->isEnabled());
+  EXPECT_FALSE(add_coefficient->isEnabled());
+  SendMouse(view, QEvent::MouseMove, {a.x, a.y}, Qt::NoButton, Qt::NoButton);
+  EXPECT_TRUE(edit->isEnabled());
+  EXPECT_TRUE(add_coefficient->isEnabled());
+  w.project().set_modified(false);
+}
+
 // What the lead's walk-through does: a small project built by clicking and
 // typing alone in the main window, saved, started anew and reopened.
 TEST(MainWindowPoints, BuildSaveAndReopenByClickingAndTyping) {

@@ -70,6 +70,8 @@ class MainWindow : public QMainWindow {
   // without a handler stay disabled. "Wspkierunkowyprzemiany1" is, besides,
   // enabled only while at least one point exists.
   void SetCommandHandler(const QString& object_name, std::function<void()> handler);
+  // Whether SetCommandHandler connected that command.
+  bool CommandConnected(const QString& object_name) const { return command_available_.value(object_name); }
 
   // The window caption: language text 105, " - " and the project path, or
   // " - beznazwy.ovt" for an unsaved project.

@@ -61,6 +61,7 @@ void ChartInteraction::SetOverPoint(bool over) {
   over_point_ = over;
   if (view_) view_->SetOverPoint(over);
   for (QAction* a : point_actions_) a->setEnabled(over);
+  emit overPointChanged(over);
 }
 
 void ChartInteraction::UpdateAt(QPoint pos, Qt::MouseButtons buttons) {

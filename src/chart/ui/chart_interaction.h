@@ -82,6 +82,8 @@ class ChartInteraction : public QObject {
  signals:
   // Points or processes changed; the main window redraws.
   void projectChanged();
+  // After every mouse move over the chart: whether the cursor is over a point.
+  void overPointChanged(bool over);
 
  private:
   void UpdateAt(QPoint pos, Qt::MouseButtons buttons);

@@ -75,6 +75,14 @@ PointCommands::PointCommands(MainWindow* window) : QObject(window), window_(wind
   }
   window->SetCommandHandler("Eksportujwartocipunktwdoplikutxt1", [this] { ExportPoints(); });
   if (QAction* edit_on_chart = window->Command("Edytujpunkt2")) interaction_->SetPointActions({edit_on_chart});
+  // "Dodaj współczynnik kierunkowy" of the chart's pop-up menu is usable only
+  // over a point, and only once the coefficient window is connected to it.
+  connect(interaction_, &ChartInteraction::overPointChanged, this, [window](bool over) {
+    const QString name = "Dodajwspczynnikkierunkowy1";
+    if (QAction* add_coefficient = window->Command(name)) {
+      add_coefficient->setEnabled(over && window->CommandConnected(name));
+    }
+  });
 }
 
 void PointCommands::AfterRedraw() {
