@@ -15,6 +15,7 @@
 #include "app/ui/qsettings_store.h"
 #include "chart/renderer.h"
 #include "chart/ui/jpeg_writer.h"
+#include "chart/ui/qt_canvas.h"
 #include "project/project_file.h"
 #include "psychro/state.h"
 
@@ -226,6 +227,73 @@ TEST(ChartExportSettings, StoredSettingsAreUsedAndFirstRunValuesWithoutThem) {
   EXPECT_EQ(stored.range.torg_up, 55);
   EXPECT_EQ(stored.point_color, colors::kRed);
   QSettings("ORVANTA", "SETTINGS").clear();
+}
+
+TEST(ChartPicture, PointsFarOutsideTheRangeDrawWithoutTrouble) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ChartProject p;
+  auto add_point = [&](const char* name, double t, double x) {
+    ChartPoint pt;
+    pt.name = name;
+    pt.state = StateFromTX(kPb, 20, 0.008);
+    pt.state.t = t;
+    pt.state.x = x;
+    EXPECT_TRUE(p.AddPoint(pt));
+  };
+  add_point("HOT", 1e12, 0.008);
+  add_point("WET", 20, 1e9);
+  add_point("COLD", -1e12, -1e9);
+  add_point("OK", 20, 0.008);
+  for (const char* end : {"HOT", "WET", "COLD"}) {
+    AirProcess a;
+    a.name = std::string("OK-") + end;
+    a.start_point = "OK";
+    a.end_point = end;
+    a.air_flow = 1000;
+    EXPECT_TRUE(p.AddProcess(a));
+    DirectionCoefficient dc;
+    dc.name = std::string("E-") + end;
+    dc.point_name = end;
+    dc.epsilon = 5000;
+    EXPECT_TRUE(p.AddCoefficient(dc));
+  }
+  ChartSettings s;
+  QString error;
+  for (const char* name : {"far.png", "far.svg", "far.pdf"}) {
+    EXPECT_TRUE(WriteChartPicture(dir.filePath(name), s, p, 800, 600, &error)) << name << error.toStdString();
+  }
+}
+
+TEST(ChartPicture, AProcessFromAPointToItselfLeavesNoDot) {
+  ChartProject p;
+  ChartPoint pt;
+  pt.name = "A";
+  pt.state = StateFromTX(kPb, 20, 0.008);
+  ASSERT_TRUE(p.AddPoint(pt));
+  AirProcess self;
+  self.name = "A-A";
+  self.start_point = self.end_point = "A";
+  self.air_flow = 1000;
+  ASSERT_TRUE(p.AddProcess(self));
+  ChartSettings s;
+  s.comfort_zone = 0;
+  s.cb[7] = false;                     // no arrowheads
+  s.process_color = colors::kPurple;  // a colour nothing else uses
+  QImage img(800, 600, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  {
+    QPainter painter(&img);
+    chart::QtCanvas canvas(painter);
+    chart::RenderChart(canvas, s, p, 800, 600);
+  }
+  const chart::PixelPoint at = chart::ChartGeometry(s, 800, 600).MapToChart(20, 0.008);
+  EXPECT_EQ(img.pixelColor(at.x, at.y), QColor(Qt::white));  // inside the marker
+  int purple = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (img.pixelColor(x, y) == QColor(128, 0, 128)) ++purple;
+  EXPECT_EQ(purple, 0);
 }
 
 TEST(JpegWriter, EmptyPictureIsAnErrorNotACrash) {

@@ -77,11 +77,12 @@ QtCanvas::~QtCanvas() { Flush(); }
 
 void QtCanvas::Flush() {
   if (polyline_.isEmpty()) return;
-  ApplyPen(polyline_pen_);
-  if (polyline_.size() == 1)
-    painter_.drawPoint(polyline_.first());
-  else
+  // A line from a pixel to itself draws nothing (a process from a point to
+  // itself leaves no dot in its marker).
+  if (polyline_.size() > 1) {
+    ApplyPen(polyline_pen_);
     painter_.drawPolyline(polyline_);
+  }
   polyline_.clear();
 }
 
