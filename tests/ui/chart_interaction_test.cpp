@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -249,6 +250,30 @@ TEST_F(ChartInteractionTest, PlainClickOnAPointDefinesANewPointAtTheFrozenState)
   modal.Next([](QWidget* w) { Accept(w, "B"); });
   interaction.MouseMoved(PixelOf(0), Qt::NoButton);
   interaction.Clicked(PixelOf(0));
+  ASSERT_EQ(project.point_count(), 2);
+  EXPECT_EQ(project.point(1).state, frozen);
+}
+
+TEST_F(ChartInteractionTest, AClickOnAPointKeepsItsStateWhileWaitingForASecondClick) {
+  ClickNewPoint({400, 300}, "A");
+  interaction.MouseMoved({200, 200}, Qt::NoButton);
+  const AirState frozen = interaction.cursor_state();
+  interaction.set_double_click_interval(30);
+  interaction.MouseMoved(PixelOf(0), Qt::NoButton);
+  interaction.Clicked(PixelOf(0));  // may be the first half of a double-click
+  interaction.MouseMoved({600, 150}, Qt::NoButton);  // the mouse moves on meanwhile
+  ASSERT_NE(interaction.cursor_state(), frozen);
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (QWidget* w = QApplication::activeModalWidget()) {
+      answer.stop();
+      Accept(w, "B");
+    }
+  });
+  answer.start(5);
+  QElapsedTimer waited;
+  waited.start();
+  while (project.point_count() < 2 && waited.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 10);
   ASSERT_EQ(project.point_count(), 2);
   EXPECT_EQ(project.point(1).state, frozen);
 }

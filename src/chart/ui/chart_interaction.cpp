@@ -129,7 +129,9 @@ void ChartInteraction::Clicked(QPoint pos) {
     return;
   }
   if (over_point_ && double_click_interval_ > 0) {
-    // It may be the first half of a double-click on the point.
+    // It may be the first half of a double-click on the point. The new
+    // point is defined where this click was, even if the mouse moves on.
+    pending_state_ = cursor_state_;
     pending_click_.start(double_click_interval_);
     return;
   }
@@ -142,20 +144,23 @@ void ChartInteraction::DoubleClicked(QPoint pos) {
   UpdateAt(pos, Qt::NoButton);
   if (!over_point_) {
     if (was_pending) DefineNewPoint();
+    pending_state_.reset();
     return;
   }
+  pending_state_.reset();
   since_double_click_.start();
   EditPoint(hovered_point());
   since_double_click_.start();
 }
 
 void ChartInteraction::DefineNewPoint() {
+  const AirState state = pending_state_.value_or(cursor_state_);
+  pending_state_.reset();
   if (!definition_dialog_) return;
   if (project_->point_count() >= ChartProject::kPointSlots) {
     ShowPointsFull(definition_dialog_->parentWidget());
     return;
   }
-  const AirState state = cursor_state_;
   definition_dialog_->Prepare(settings_->default_label, settings_->units);
   if (definition_dialog_->exec() != QDialog::Accepted) return;
   const std::string name = definition_dialog_->point_name().toStdString();

@@ -111,6 +111,7 @@ class ChartInteraction : public QObject {
 
   int double_click_interval_;
   QTimer pending_click_;     // a click on a point waiting for a second one
+  std::optional<AirState> pending_state_;  // the cursor state of that click
   QElapsedTimer since_double_click_;
 };
 
