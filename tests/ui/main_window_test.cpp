@@ -200,6 +200,35 @@ TEST_F(MainWindowTest, LayoutAndUnitSwitchesRestoreEveryCaption) {
   EXPECT_EQ(Find<QWidget>("Button6")->pos(), QPoint(central->width() - 40, central->height() - 18));
 }
 
+TEST_F(MainWindowTest, ControlsArePlacedByTheLayoutFormulas) {
+  Show();
+  const QWidget* central = window_->centralWidget();
+  const int cw = central->width(), ch = central->height();
+  auto* image = Find<ChartView>("Image1");
+  EXPECT_EQ(image->geometry(), QRect(10, 60, cw - 20, ch - 60));
+  const int wimg = image->width(), himg = image->height();
+  auto* panel = Find<QWidget>("GroupBox3");
+  auto pos = [&](const char* name) { return Find<QWidget>(name)->pos(); };
+  EXPECT_EQ(panel->pos(), QPoint(wimg - 30 - panel->width(), himg - 30 - panel->height()));
+  EXPECT_EQ(pos("Image2"), panel->pos() + QPoint(200, -120));
+  EXPECT_EQ(pos("Button4"), QPoint(0, 10));
+  EXPECT_EQ(pos("Button5"), QPoint(0, 28));
+  EXPECT_EQ(pos("Button6"), QPoint(cw - 40, ch - 18));
+  EXPECT_EQ(pos("Button7"), QPoint(40, ch - 18));
+  EXPECT_EQ(pos("Button8"), QPoint(0, ch - 38));
+  EXPECT_EQ(pos("Button9"), QPoint(0, ch - 20));
+
+  Find<QComboBox>("ComboBox2")->setCurrentIndex(1);  // CARRIER
+  EXPECT_EQ(panel->pos(), QPoint(50, 230));
+  EXPECT_EQ(pos("Image2"), QPoint(250, 110));
+  EXPECT_EQ(pos("Button4"), QPoint(cw - 40, ch - 32));
+  EXPECT_EQ(pos("Button5"), QPoint(cw - 40, ch - 18));
+  EXPECT_EQ(pos("Button6"), QPoint(0, 10));
+  EXPECT_EQ(pos("Button7"), QPoint(0, ch - 18));
+  EXPECT_EQ(pos("Button8"), QPoint(30, ch - 32));
+  EXPECT_EQ(pos("Button9"), QPoint(30, ch - 18));
+}
+
 TEST_F(MainWindowTest, PressureControlChangesPhiAndKeepsTAndX) {
   Show();
   ASSERT_TRUE(window_->project().AddPoint(PointAt("P1", 101300, 20, 0.008)));
