@@ -405,6 +405,24 @@ TEST_F(MainWindowTest, SettingsSwitchesHideThePanels) {
   EXPECT_FALSE(Find<QWidget>("Panel3")->isVisible());
   EXPECT_FALSE(Find<QWidget>("GroupBox1")->isVisible());
   EXPECT_TRUE(Find<QWidget>("GroupBox2")->isVisible());
+
+  // Each switch and what it shows: CB4 logo, CB5 legend, pressure and close
+  // button, CB6 the points list with its buttons, CB15 and CB18 toolbars.
+  const std::pair<int, std::vector<const char*>> switches[] = {
+      {3, {"Image2"}},
+      {4, {"Panel1", "Panel2", "BitBtn1"}},
+      {5, {"Label41", "TreeView1", "Button1", "Button2"}},
+      {14, {"GroupBox2"}},
+      {17, {"GroupBox4"}},
+  };
+  for (const auto& [cb, widgets] : switches) {
+    window_->settings().chart.cb[static_cast<size_t>(cb)] = false;
+    window_->FullRedraw();
+    for (const char* w : widgets) EXPECT_FALSE(Find<QWidget>(w)->isVisible()) << "CB" << cb + 1 << " " << w;
+    window_->settings().chart.cb[static_cast<size_t>(cb)] = true;
+    window_->FullRedraw();
+    for (const char* w : widgets) EXPECT_TRUE(Find<QWidget>(w)->isVisible()) << "CB" << cb + 1 << " " << w;
+  }
 }
 
 TEST(MainWindowSettings, FirstRedrawLoadsTheStoredChoicesAndCloseSavesThem) {
