@@ -189,6 +189,8 @@ TEST_F(ChartExport, BadOptionsAreRefused) {
   EXPECT_EQ(RunChartExport({"--export", out, "--units", "cgs"}), 2);
   EXPECT_EQ(RunChartExport({"--export", out, "--colour", "red"}), 2);
   EXPECT_EQ(RunChartExport({"--export"}), 2);
+  EXPECT_EQ(RunChartExport({"--export", out, "--size"}), 2);  // an option without its value
+  EXPECT_EQ(RunChartExport({"--export", out, "--size", "0x0"}), 2);
   EXPECT_EQ(RunChartExport({"--export", out, project_path_, project_path_}), 2);
   EXPECT_FALSE(QFile::exists(out));
   EXPECT_FALSE(QFile::exists(Path("chart.gif")));
