@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <map>
 
 #include "app/settings_store.h"
 #include "app/ui/chart_view.h"
@@ -198,6 +199,26 @@ TEST_F(MainWindowTest, LayoutAndUnitSwitchesRestoreEveryCaption) {
   EXPECT_EQ(LabelTexts(*window_), si);
   const QWidget* central = window_->centralWidget();
   EXPECT_EQ(Find<QWidget>("Button6")->pos(), QPoint(central->width() - 40, central->height() - 18));
+}
+
+TEST_F(MainWindowTest, UnitSystemTextsOfTheReadoutAndLegend) {
+  Show();
+  auto text = [&](const char* name) { return Find<QLabel>(name)->text(); };
+  const std::map<std::string, std::pair<QString, QString>> table = {
+      {"Label7", {"g/kg", "gr/lb"}},   {"Label6", {"C", "F"}},         {"Label32", {"C", "F"}},
+      {"Label34", {"C", "F"}},         {"Label12", {"kg/m3", "lb/ft3"}}, {"Label9", {"kJ/kg", "btu/lb"}},
+      {"Label29", {"Pa", "inHg"}},     {"Label30", {"Pa", "inHg"}},    {"Label3", {"DBT =", "DB="}},
+      {"Label1", {"X =", "W ="}},      {"Label8", {"h =", "h ="}},     {"Label14", {QString::fromUtf8("\u03c6 ="), "RH="}},
+      {"Label11", {QString::fromUtf8("\u03c1 ="), "d ="}}, {"Label21", {"vp =", "vp="}}, {"Label22", {"vd =", "vd="}},
+      {"Label23", {"DPT =", "DP="}},   {"Label24", {"WBT =", "WB="}},
+  };
+  for (const auto& [name, si_ip] : table) EXPECT_EQ(text(name.c_str()), si_ip.first) << name;
+  EXPECT_EQ(text("Label44"), Text(72) + " [kg/m3]");
+  EXPECT_EQ(text("Label42"), Text(73) + " [kJ/kg]");
+  Find<QComboBox>("ComboBox3")->setCurrentIndex(1);
+  for (const auto& [name, si_ip] : table) EXPECT_EQ(text(name.c_str()), si_ip.second) << name;
+  EXPECT_EQ(text("Label44"), Text(72) + " [lb/ft3]");
+  EXPECT_EQ(text("Label42"), Text(73) + " [Btu/lb]");
 }
 
 TEST_F(MainWindowTest, ControlsArePlacedByTheLayoutFormulas) {
