@@ -115,6 +115,12 @@ TEST_F(MainWindowTest, EveryNamedComponentExists) {
   EXPECT_EQ(window_->Command("Nowy1")->shortcut(), QKeySequence("Ctrl+N"));
   EXPECT_EQ(window_->Command("Zapisz1")->shortcut(), QKeySequence("Ctrl+Shift+S"));
   EXPECT_EQ(window_->Command("Ustawienia1")->shortcut(), QKeySequence("Ctrl+U"));
+  EXPECT_EQ(window_->Command("Otwrz1")->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(window_->Command("Za")->shortcut(), QKeySequence("Ctrl+S"));
+  EXPECT_EQ(window_->Command("Zapiszjakoobraz1")->shortcut(), QKeySequence("Ctrl+Shift+O"));
+  EXPECT_EQ(window_->Command("Ustawieniawydruku1")->shortcut(), QKeySequence("Ctrl+Shift+U"));
+  EXPECT_EQ(window_->Command("Drukuj1")->shortcut(), QKeySequence("Ctrl+P"));
+  EXPECT_EQ(window_->Command("Zakocz1")->shortcut(), QKeySequence("Ctrl+X"));
 }
 
 TEST_F(MainWindowTest, CommandsOfLaterWindowsAreDisabledUntilConnected) {
