@@ -363,6 +363,32 @@ TEST_F(MainWindowTest, SaveAsThenOpenRoundTripWithTheDialogs) {
   EXPECT_TRUE(messages_.shown().empty());
 }
 
+TEST_F(MainWindowTest, OpeningADamagedFileKeepsTheOpenProject) {
+  Show();
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("KEEP", 101300, 20, 0.008)));
+  window_->project().set_modified(false);
+  const QString title = window_->windowTitle();
+  QFile bad(dir_.filePath("short.ovt"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write(QByteArray(5000, '\0'));
+  bad.close();
+  SetFileDialogResponder([&](const FileDialogRequest&) { return bad.fileName(); });
+  window_->Command("Otwrz1")->trigger();
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA");
+  ASSERT_EQ(window_->project().point_count(), 1);
+  EXPECT_EQ(window_->project().point(0).name, "KEEP");
+  EXPECT_EQ(window_->windowTitle(), title);
+  EXPECT_DOUBLE_EQ(window_->settings().chart.pb, 101300);
+
+  // A cancelled dialog changes nothing and says nothing.
+  messages_.Clear();
+  SetFileDialogResponder([&](const FileDialogRequest&) { return QString(); });
+  EXPECT_FALSE(window_->OpenProject());
+  EXPECT_TRUE(messages_.shown().empty());
+  EXPECT_EQ(window_->project().point_count(), 1);
+}
+
 TEST_F(MainWindowTest, AFailedSaveKeepsTheChangesAndSaysSo) {
   Show();
   ASSERT_TRUE(window_->project().AddPoint(PointAt("P1", 101300, 20, 0.008)));
