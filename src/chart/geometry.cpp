@@ -42,11 +42,17 @@ ChartGeometry::ChartGeometry(const ChartSettings& settings, int wimg, int himg)
   vcount_ = static_cast<int>(Rnd(static_cast<double>(vrange_) / vstep_));
 }
 
+namespace {
+// Pixel offsets far beyond any bitmap are held at +-1e6 so that absurd states
+// never overflow the integer arithmetic; such points are clipped anyway.
+int PixelOffset(double v) { return static_cast<int>(std::clamp<long long>(Rnd(v), -1'000'000, 1'000'000)); }
+}  // namespace
+
 PixelPoint ChartGeometry::MapToChart(double t, double x) const {
   const double dt = t - range_.torg_down;
   if (layout_ == ChartLayout::Mollier)
-    return {static_cast<int>(Rnd(1000 * x * hscale_)) + 20, himg_ - (static_cast<int>(Rnd(dt * vscale_)) + 20)};
-  return {static_cast<int>(Rnd(dt * hscale_)) + 20, himg_ - (static_cast<int>(Rnd(1000 * x * vscale_)) + 20)};
+    return {PixelOffset(1000 * x * hscale_) + 20, himg_ - (PixelOffset(dt * vscale_) + 20)};
+  return {PixelOffset(dt * hscale_) + 20, himg_ - (PixelOffset(1000 * x * vscale_) + 20)};
 }
 
 TX ChartGeometry::MapFromChart(int mx, int my) const {

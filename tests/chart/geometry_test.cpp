@@ -250,5 +250,20 @@ TEST(PressurePanel, TextsInSiAndInchPound) {
   EXPECT_EQ(PressurePanelTexts(101325, UnitSystem::SI, "").value, "1013.25");
 }
 
+TEST(ChartGeometry, AbsurdStatesMapFarOutsideWithoutOverflow) {
+  for (ChartLayout layout : {ChartLayout::Mollier, ChartLayout::Carrier}) {
+    ChartSettings s;
+    s.layout = layout;
+    const ChartGeometry g(s, 1600, 1000);
+    const PixelPoint hot = g.MapToChart(1e12, 1e9);
+    const PixelPoint cold = g.MapToChart(-1e12, -1e9);
+    // Far beyond the bitmap on the right side of each axis, never wrapped round.
+    EXPECT_GT(hot.x, 100000);
+    EXPECT_LT(hot.y, -100000);
+    EXPECT_LT(cold.x, -100000);
+    EXPECT_GT(cold.y, 100000);
+  }
+}
+
 }  // namespace
 }  // namespace orvanta::chart
