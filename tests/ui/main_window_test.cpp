@@ -363,6 +363,36 @@ TEST_F(MainWindowTest, SaveAsThenOpenRoundTripWithTheDialogs) {
   EXPECT_TRUE(messages_.shown().empty());
 }
 
+TEST_F(MainWindowTest, SaveWithAFileNameWritesWithoutADialogAndWidensOnOpen) {
+  Show();
+  const QString path = dir_.filePath("warm.ovt");
+  int dialogs = 0;
+  SetFileDialogResponder([&](const FileDialogRequest&) {
+    ++dialogs;
+    return path;
+  });
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("HOT", 101300, 50, 0.010)));
+  ASSERT_TRUE(window_->SaveProjectAs());
+  EXPECT_EQ(dialogs, 1);
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("HOTTER", 101300, 55, 0.012)));
+  window_->Command("Za")->trigger();
+  EXPECT_EQ(dialogs, 1);  // the current file: no dialog
+  EXPECT_FALSE(window_->project().modified());
+  ChartProject read;
+  ASSERT_TRUE(ReadProjectFile(path.toStdString(), read).ok());
+  EXPECT_EQ(read.point_count(), 2);
+
+  // Opening it with the range 0..40 raises the upper end past the points.
+  window_->settings().chart.range = ChartRange{0, 40, 20};
+  window_->project().set_modified(false);
+  ASSERT_TRUE(window_->OpenProjectFile(path));
+  EXPECT_EQ(window_->settings().chart.range.torg_up, 55);
+  EXPECT_EQ(window_->settings().chart.range.torg_down, 0);  // already below the coldest point
+  // An end that equals its extreme moves by one step.
+  ASSERT_TRUE(window_->OpenProjectFile(path));
+  EXPECT_EQ(window_->settings().chart.range.torg_up, 60);
+}
+
 TEST_F(MainWindowTest, OpeningADamagedFileKeepsTheOpenProject) {
   Show();
   ASSERT_TRUE(window_->project().AddPoint(PointAt("KEEP", 101300, 20, 0.008)));
