@@ -43,9 +43,7 @@ Label LabelOf(int index) {
 
 }  // namespace
 
-double DinSaturationPressure(double t) {
-  return 611 * std::exp(0.07257 * t - 0.0002937 * t * t + 9.81e-7 * t * t * t - 1.901e-9 * t * t * t * t);
-}
+double DinSaturationPressure(double t) { return SaturationPressurePolynomial(t); }
 
 double ZoneMoisture(int index, double pb, double t, double phi) {
   const double ps = index == kZoneDin ? DinSaturationPressure(t) : SaturationPressure(t);

@@ -17,6 +17,14 @@ bool IsFinite(const AirState& s) {
 
 double SaturationPressure(double t) { return 610.5 * std::exp(17.269 * t / (t + 237.3)); }
 
+double SaturationPressurePolynomial(double t) {
+  return 611 * std::exp(0.07257 * t - 0.0002937 * t * t + 9.81e-7 * t * t * t - 1.901e-9 * t * t * t * t);
+}
+
+double AirDensity273(double pb, double t, double x) {
+  return pb * (1 + x) / ((0.622 + x) * 462 * (t + 273));
+}
+
 double RelativeHumidity(double pb, double ps, double x) { return pb * x / (ps * (0.622 + x)); }
 
 double MoistureContent(double pb, double ps, double phi) {

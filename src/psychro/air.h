@@ -27,6 +27,14 @@ bool IsFinite(const AirState& s);
 
 // Saturation pressure of water vapour over water [Pa], used at every t.
 double SaturationPressure(double t);
+// Saturation pressure [Pa] by the fourth-order exponent polynomial
+// 611·exp(0.07257·t − 2.937e-4·t² + 9.81e-7·t³ − 1.901e-9·t⁴) (VDI 2089 form).
+// Used where a window keeps its own formula: the DIN comfort zone, the pool
+// hall calculator and the duct calculator's basic data.
+double SaturationPressurePolynomial(double t);
+// Density [kg/m3] with 273 instead of 273.15 K, as the pool hall calculator
+// computes it: p·(1 + x)/((0.622 + x)·462·(t + 273)).
+double AirDensity273(double pb, double t, double x);
 // Relative humidity [fraction], not clipped at 1.
 double RelativeHumidity(double pb, double ps, double x);
 // Moisture content [kg/kg] of air with relative humidity phi.
