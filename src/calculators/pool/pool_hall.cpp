@@ -1,5 +1,6 @@
 #include "calculators/pool/pool_hall.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "psychro/air.h"
@@ -87,7 +88,7 @@ CalcResult<PoolHallResult> ComputePoolHall(const PoolHallInput& in) {
                   "The atmospheric pressure must be higher than the vapour pressure of the air.");
   const double xk = MoistureContent(po, psk, fk);
   r.rho_k = AirDensity273(po, in.supply_t, xk);
-  const double xi = 0.622 * pdi / (po - pdi);
+  const double xi = MoistureContent(po, psi, fi);  // = 0.622·pdi/(po − pdi)
 
   // Moisture sources [kg/h]; the pressure difference over the water in hPa.
   const double psw = SaturationPressurePolynomial(in.water_t);
@@ -99,7 +100,9 @@ CalcResult<PoolHallResult> ComputePoolHall(const PoolHallInput& in) {
   r.wc = r.wa + r.wb + r.wp;
 
   // Air flow that takes the moisture up between supply and hall state.
-  if (xi == xk)
+  // Equal contents (to rounding noise: the same state typed twice) leave no
+  // finite flow; a difference of a few ulps would give a meaningless huge V.
+  if (std::fabs(xi - xk) <= 1e-12 * std::max(std::fabs(xi), std::fabs(xk)))
     return Refuse(
         "Zawartość wilgoci powietrza hali i powietrza klimatyzującego jest jednakowa: żaden strumień "
         "powietrza nie odbierze wilgoci. Zmień parametry powietrza hali lub klimatyzującego.",
