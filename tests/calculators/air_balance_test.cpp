@@ -96,3 +96,30 @@ TEST(AirBalanceFlatTest, SumOfRoomsAtTheirRates) {
 
 }  // namespace
 }  // namespace orvanta::calculators
+
+namespace orvanta::calculators {
+namespace {
+
+TEST(AirBalanceFlatTest, TickedItemKeepsItsLastTypedCountAndUntickedGivesZero) {
+  FlatRoomCounts c;
+  c.CountTyped(0, 3);  // not ticked yet: ignored
+  EXPECT_EQ(c.Counts()[0], 0);
+  c.SetTicked(0, true);
+  c.CountTyped(0, 2);
+  c.CountTyped(0, std::nullopt);  // the edit emptied: the 2 stays
+  c.SetTicked(5, true);
+  c.CountTyped(5, 1);
+  EXPECT_EQ(c.Counts()[0], 2);
+  // 2 gas kitchens (2·70) + 1 shower cabin (100) = 240 m³/h.
+  ExpectFlows(AirFlowFromFlatRequirements(c.Counts()), 240, 240, 240);
+  c.SetTicked(5, false);
+  EXPECT_EQ(c.Counts()[5], 0);
+  c.SetTicked(5, true);  // ticked again: starts from 0, not the old count
+  ExpectFlows(AirFlowFromFlatRequirements(c.Counts()), 140, 140, 140);
+  c.SetTicked(7, true);  // outside the list: no effect, no crash
+  EXPECT_FALSE(c.Ticked(7));
+  EXPECT_FALSE(c.Ticked(-1));
+}
+
+}  // namespace
+}  // namespace orvanta::calculators

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
+#include <string>
+#include <vector>
 
 namespace orvanta::calculators {
 namespace {
@@ -279,6 +280,21 @@ TEST(PoolHallReportTest, TextEndsEveryLineWithCrLf) {
   EXPECT_EQ(lines, PoolHallReportLines(d).size());
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
   EXPECT_EQ(text.rfind("\r\n\r\n   Projekt basenu\r\n", 0), 0u);
+}
+
+}  // namespace
+}  // namespace orvanta::calculators
+
+namespace orvanta::calculators {
+namespace {
+
+TEST(PoolHallTest, TypedPoolTypeNotInTheListKeepsThePreviousCoefficient) {
+  const std::vector<std::string> items = {"PRIVATE", "SWIMMING", "RECREATIONAL", "WITH ATTRACTIONS"};
+  EXPECT_EQ(PoolTypeForText("RECREATIONAL", items, 0), 2);
+  EXPECT_EQ(PoolTypeForText("WITH ATTRACTIONS", items, 2), 3);
+  EXPECT_EQ(PoolTypeForText("OLYMPIC", items, 2), 2);
+  EXPECT_EQ(PoolTypeForText("", items, 1), 1);
+  EXPECT_EQ(PoolTypeForText("recreational", items, 1), 1);  // exact text only
 }
 
 }  // namespace

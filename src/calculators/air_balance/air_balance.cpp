@@ -128,6 +128,20 @@ CalcResult<AirFlows> AirFlowFromFlatRequirements(const std::array<int, kFlatRoom
   return Uniform(v);
 }
 
+void FlatRoomCounts::SetTicked(int item, bool ticked) {
+  if (item < 0 || item >= kFlatRoomCount) return;
+  ticked_[item] = ticked;
+  if (!ticked) counts_[item] = 0;
+}
+
+bool FlatRoomCounts::Ticked(int item) const {
+  return item >= 0 && item < kFlatRoomCount && ticked_[item];
+}
+
+void FlatRoomCounts::CountTyped(int item, std::optional<int> count) {
+  if (Ticked(item) && count) counts_[item] = *count;
+}
+
 AirFlowTexts AirFlowShownTexts(const AirFlows& f, char sep) {
   auto text = [sep](double v) { return std::isfinite(v) ? NumberText(v, sep) : std::string(); };
   return {text(f.vmin), text(f.vmax), text(f.vmid)};

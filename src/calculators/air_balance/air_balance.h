@@ -63,6 +63,25 @@ struct FlatRoom {
 constexpr int kFlatRoomCount = 7;
 extern const std::array<FlatRoom, kFlatRoomCount> kFlatRooms;  // CheckBox1 … CheckBox7
 
+// The counts of the flat items as the window keeps them: a ticked item's
+// count follows its edit while the edit holds a number, so an emptied edit
+// keeps the last typed count; unticking zeroes it.
+class FlatRoomCounts {
+ public:
+  void SetTicked(int item, bool ticked);
+  bool Ticked(int item) const;
+  // The edit's text read as a count; nullopt for an empty edit.
+  void CountTyped(int item, std::optional<int> count);
+  const std::array<int, kFlatRoomCount>& Counts() const { return counts_; }
+
+ private:
+  std::array<int, kFlatRoomCount> counts_{};
+  std::array<bool, kFlatRoomCount> ticked_{};
+};
+
+// The occupant list items (ComboBox1) in order.
+constexpr std::array<const char*, 3> kOccupantModeTexts = {"Niepalące", "Palące", "Mieszanie"};
+
 // counts: the stored count of each item, 0 for an unticked one. Negative
 // counts are refused.
 CalcResult<AirFlows> AirFlowFromFlatRequirements(const std::array<int, kFlatRoomCount>& counts);

@@ -32,6 +32,12 @@ const std::array<GlazingHeight, 7> kGlazingHeights = {{
     {1, 120}, {2, 200}, {3, 250}, {4, 300}, {5, 330}, {6, 370}, {7, 400},
 }};
 
+int PoolTypeForText(std::string_view text, std::span<const std::string> items, int previous) {
+  for (size_t k = 0; k < items.size() && k < kPoolTypes.size(); ++k)
+    if (items[k] == text) return static_cast<int>(k);
+  return previous;
+}
+
 std::optional<double> WindowDryingRate(double height_m) {
   for (const auto& g : kGlazingHeights)
     if (height_m == g.height) return g.rate;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,11 @@ struct PoolType {
 };
 // In list order: "PRYWATNY" (the default), "PŁYWACKI", "REKREACYJNY", "Z ATRAKCJAMI".
 extern const std::array<PoolType, 4> kPoolTypes;
+
+// The pool type of a text typed or chosen in the list (the items in the
+// active language): its index, or `previous` for a text that is not an item,
+// so that the coefficient stays the last valid one.
+int PoolTypeForText(std::string_view text, std::span<const std::string> items, int previous);
 
 struct WaterAttraction {
   int text;                  // language text of the check box caption
