@@ -123,3 +123,18 @@ TEST(AirBalanceFlatTest, TickedItemKeepsItsLastTypedCountAndUntickedGivesZero) {
 
 }  // namespace
 }  // namespace orvanta::calculators
+
+#include "calculators/language_lines.h"
+
+namespace orvanta::calculators {
+namespace {
+
+TEST(AirBalanceAirChangesTest, ListsNameTheLanguageEntriesOfTheirTexts) {
+  const auto lines = testing::PolishLanguageLines();
+  for (const RoomType& r : kIndustrialRooms) EXPECT_EQ(testing::Entry(lines, r.text), r.polish);
+  for (const RoomType& r : kPublicRooms) EXPECT_EQ(testing::Entry(lines, r.text), r.polish);
+  for (const FlatRoom& f : kFlatRooms) EXPECT_EQ(testing::Entry(lines, f.text), f.polish);
+}
+
+}  // namespace
+}  // namespace orvanta::calculators

@@ -205,3 +205,16 @@ TEST(HeatGainsPeopleTest, ActivityTableTextsAndOrder) {
 
 }  // namespace
 }  // namespace orvanta::calculators
+
+#include "calculators/language_lines.h"
+
+namespace orvanta::calculators {
+namespace {
+
+TEST(HeatGainsPeopleTest, ActivitiesNameTheLanguageEntriesOfTheirTexts) {
+  const auto lines = testing::PolishLanguageLines();
+  for (const Activity& a : kActivities) EXPECT_EQ(testing::Entry(lines, a.text), a.polish);
+}
+
+}  // namespace
+}  // namespace orvanta::calculators

@@ -299,3 +299,17 @@ TEST(PoolHallTest, TypedPoolTypeNotInTheListKeepsThePreviousCoefficient) {
 
 }  // namespace
 }  // namespace orvanta::calculators
+
+#include "calculators/language_lines.h"
+
+namespace orvanta::calculators {
+namespace {
+
+TEST(PoolHallTest, ListsNameTheLanguageEntriesOfTheirTexts) {
+  const auto lines = testing::PolishLanguageLines();
+  for (const PoolType& p : kPoolTypes) EXPECT_EQ(testing::Entry(lines, p.text), p.polish);
+  for (const WaterAttraction& a : kWaterAttractions) EXPECT_EQ(testing::Entry(lines, a.text), a.polish);
+}
+
+}  // namespace
+}  // namespace orvanta::calculators

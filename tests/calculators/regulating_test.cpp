@@ -144,6 +144,8 @@ TEST(RegulatingTest, HugeDuctsFinishWithoutCountingFromZero) {
   ASSERT_TRUE(r.ok());
   EXPECT_NEAR(double(r->first), 2e5, 1);
   EXPECT_NEAR(double(r->second), 1e5, 1);
+  // Absurd sizes are a failure, not an endless count or an overflowing step number.
+  EXPECT_FALSE(ComputeRegulatingElement(Rect(0, 1e300, 1e300, 1e290, RegulatingElement::kOrifice)).ok());
 }
 
 }  // namespace

@@ -66,9 +66,11 @@ CalcResult<RegulatingResult> ComputeRegulatingElement(const RegulatingInput& in)
     // The opening keeps the duct's aspect ratio: grow b by 0.1 mm and a in
     // proportion until the opening area is reached.
     const double f0 = m * a * b;
+    const double steps = std::sqrt(f0 * b / a) / 0.0001;
+    if (!(steps < 1e15)) return NotFiniteFailure();  // beyond any duct: the step count would overflow
     // Start a few steps below the exact solution of (j·s)²·a/b = f0: the area
     // grows with j, so this finds the same first step as counting from 0.
-    long long j = std::max(0LL, static_cast<long long>(std::sqrt(f0 * b / a) / 0.0001) - 3);
+    long long j = std::max(0LL, static_cast<long long>(steps) - 3);
     double oa = j * 0.0001 * a / b, ob = j * 0.0001;
     while (oa * ob < f0) {
       ++j;
