@@ -55,13 +55,16 @@ std::optional<double> WindowDryingRate(double height_m);
 
 // ---- Computation ----
 
+// An empty pressure edit computes with this pressure; other empty edits count as 0.
+constexpr double kPoolPressureWhenEmpty = 101300;  // Pa
+
 struct PoolHallInput {
   int pool_type = 0;            // index into kPoolTypes
   double pool_area = 312.5;     // Fl [m²]
   double water_t = 28;          // tw [°C]
   double hall_t = 30;           // ti [°C]
   double hall_rh = 60;          // Fi [%]
-  double pressure = 101300;     // po [Pa]
+  double pressure = kPoolPressureWhenEmpty;  // po [Pa], also the default
   double supply_t = 30;         // tk [°C]
   double supply_rh = 45;        // Fk [%]
   double air_speed = 0.15;      // w over the water [m/s]
