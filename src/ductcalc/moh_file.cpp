@@ -1,5 +1,6 @@
 #include "ductcalc/moh_file.h"
 
+#include "ductcalc/fitting_catalogue.h"
 #include "project/safe_file.h"
 #include "psychro/number_text.h"
 
@@ -15,16 +16,6 @@ constexpr FittingField kNumberFields[] = {
     FittingField::HydraulicDiameterSecond, FittingField::BendRatio, FittingField::OffsetE, FittingField::Mass,
     FittingField::WallThickness, FittingField::InsulationThickness, FittingField::WallDensity,
     FittingField::InsulationDensity};
-
-bool IsKindNumber(const std::string& text) {
-  if (text.empty() || text.size() > 2) return false;
-  int v = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    v = v * 10 + (c - '0');
-  }
-  return v >= 1 && v <= 24;
-}
 
 MohFileResult Failure(MohFileError error, std::string detail, MohFileLayout layout = MohFileLayout::Current) {
   MohFileResult r;
@@ -59,7 +50,7 @@ MohImage DecodeAll(std::span<const std::uint8_t> bytes, MohFileLayout layout, De
 
 std::string FittingDamage(const FittingRecord& fitting) {
   const std::string& kind = fitting.Text(FittingField::Kind);
-  if (!IsKindNumber(kind)) return "the kind \"" + kind + "\" is not a fitting kind (1 to 24)";
+  if (!FittingKindFromText(kind)) return "the kind \"" + kind + "\" is not a fitting kind (1 to 24)";
   for (FittingField f : kNumberFields) {
     const std::string& text = fitting.Text(f);
     if (!text.empty() && !ParseNumber(text, ',')) return std::string("\"") + text + "\" in the field \"" +
