@@ -1,5 +1,5 @@
 // Helpers of the duct calculator tests: fittings with every field set, and
-// older 372-byte records written byte by byte from their published layout
+// older 372-byte records written byte by byte at their offsets
 // (independently of the reader's tables).
 #pragma once
 

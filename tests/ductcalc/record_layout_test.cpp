@@ -16,14 +16,14 @@ using testing_support::LegacyRecordBytes;
 using testing_support::LegacyTexts;
 using testing_support::SampleFitting;
 
-// The layout as published for the file format, typed out independently of
+// The file format's layout typed out by hand, independently of
 // the reader's table: field, offset, capacity.
 struct Expected {
   FittingField field;
   std::size_t offset;
   int capacity;
 };
-std::vector<Expected> PublishedLayout() {
+std::vector<Expected> FileFormatLayout() {
   std::vector<Expected> e = {
       {FittingField::Lp, 0, 3},
       {FittingField::Name, 4, 40},
@@ -91,10 +91,10 @@ std::string TextAt(const std::array<std::uint8_t, kFittingRecordSize>& b, std::s
   return std::string(reinterpret_cast<const char*>(b.data() + offset + 1), b[offset]);
 }
 
-TEST(RecordLayout, EveryFieldLiesAtItsPublishedOffset) {
+TEST(RecordLayout, EveryFieldLiesAtItsOffset) {
   const FittingRecord r = DistinctRecord();
   const auto bytes = EncodeFittingRecord(r);
-  const auto layout = PublishedLayout();
+  const auto layout = FileFormatLayout();
   ASSERT_EQ(layout.size(), static_cast<std::size_t>(kFittingTextFieldCount));  // every text field is listed
   for (const Expected& e : layout) {
     SCOPED_TRACE(FittingFieldName(e.field) + std::string(" at ") + std::to_string(e.offset));
