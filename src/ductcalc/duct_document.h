@@ -108,7 +108,9 @@ extern const std::array<SheetColumn, kSheetColumns> kSheetColumnLayout;
 using SheetRow = std::array<std::string, kSheetColumns>;
 // The cells of record `index` (empty cells beyond the storage).
 SheetRow SheetRowTexts(const DuctDocument& document, int index);
-// The 20 rows the sheet shows at `scroll_position`: records p ... p+19.
+// The 20 rows the sheet shows at `scroll_position`: records p ... p+19. The
+// sheet sets its scroll bar's maximum to Count() after Open and to the new
+// fitting's index after an append; rows past the storage show empty cells.
 std::array<SheetRow, kSheetRows> SheetRows(const DuctDocument& document, int scroll_position);
 // The fitting a selected row stands for: row (0 ... 19) + scroll position;
 // nothing when no row is selected (row < 0) or the row holds no fitting.
