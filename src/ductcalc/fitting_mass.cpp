@@ -114,8 +114,11 @@ std::optional<double> FittingMass(const FittingInputs& in) {
       break;
     }
     case 13: {
+      // The insulation is the shell outside the wall, as for kinds 14 and 15
+      // (measured from A·B it would weigh something with no insulation).
       m = rw * (2 * (A + B) * tw * L + 2 * (C + D) * tw * L / 4) +
-          ri * (L * ((A + 2 * s) * (B + 2 * s) - A * B) + (L / 4) * ((C + 2 * s) * (D + 2 * s) - C * D));
+          ri * (L * ((A + 2 * s) * (B + 2 * s) - (A + 2 * tw) * (B + 2 * tw)) +
+                (L / 4) * ((C + 2 * s) * (D + 2 * s) - (C + 2 * tw) * (D + 2 * tw)));
       break;
     }
     case 14: {
