@@ -286,12 +286,12 @@ std::string WithSeparator(std::string_view text, char decimal_separator) {
   return s;
 }
 
-FittingInputsResult FittingInputsFromRecord(const FittingRecord& record, std::span<const std::string> tee_path_items,
+FittingRecordInputsResult FittingInputsFromRecord(const FittingRecord& record, std::span<const std::string> tee_path_items,
                                             std::span<const std::string> tee_flow_items) {
-  FittingInputsResult result;
+  FittingRecordInputsResult result;
   auto kind = FittingKindFromText(record.Text(FittingField::Kind));
   if (!kind) return result;
-  FittingInputs in;
+  FittingRecordInputs in;
   in.kind = *kind;
   struct Number {
     FittingField field;
@@ -331,10 +331,10 @@ FittingInputsResult FittingInputsFromRecord(const FittingRecord& record, std::sp
   return result;
 }
 
-FittingInputs PresetInputs(FittingKind kind) {
+FittingRecordInputs PresetInputs(FittingKind kind) {
   const FittingKindInfo& k = KindInfo(kind);
   auto num = [](const char* text) { return ParseNumber(text, ',').value_or(0); };
-  FittingInputs in;
+  FittingRecordInputs in;
   in.kind = kind;
   in.dimensions = {num(k.length),    num(k.side_a), num(k.diameter1), num(k.side_b),
                    num(k.diameter2), num(k.side_c), num(k.side_d),    num(k.offset_e)};

@@ -4,7 +4,7 @@
 // ratios, and the rules that fill inputs automatically (default length, wall
 // thickness, duct and insulation material). Plain data and functions, so the
 // window only puts them into controls and the calculation reads the same
-// numbers through FittingInputs.
+// numbers through FittingRecordInputs.
 //
 // Texts with a decimal separator are written here with ","; WithSeparator
 // gives them in the user's separator.
@@ -200,7 +200,7 @@ std::string WithSeparator(std::string_view text, char decimal_separator);
 
 // ---- The numbers of a fitting, for the calculation ----
 
-struct FittingInputs {
+struct FittingRecordInputs {
   FittingKind kind = FittingKind::RoundStraight;
   FittingDimensions dimensions;
   double angle = 0;          // α or β [°]
@@ -218,18 +218,18 @@ struct FittingInputs {
   bool fan_power_in_db = true;
 };
 
-struct FittingInputsResult {
-  std::optional<FittingInputs> inputs;
+struct FittingRecordInputsResult {
+  std::optional<FittingRecordInputs> inputs;
   FittingField bad_field = FittingField::Kind;  // when !inputs: the field that is not a number (or the kind)
 };
 
 // The numbers of a record (empty texts count as 0; "," or "." accepted). The
 // tee texts are matched as MatchTeePath/MatchTeeFlow do (item 0 when none
 // matches); the round-bend item is the stored list index.
-FittingInputsResult FittingInputsFromRecord(const FittingRecord& record,
+FittingRecordInputsResult FittingInputsFromRecord(const FittingRecord& record,
                                             std::span<const std::string> tee_path_items = {},
                                             std::span<const std::string> tee_flow_items = {});
 // The preset numbers of a kind, as the palette action fills them.
-FittingInputs PresetInputs(FittingKind kind);
+FittingRecordInputs PresetInputs(FittingKind kind);
 
 }  // namespace orvanta

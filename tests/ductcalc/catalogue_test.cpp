@@ -116,7 +116,7 @@ TEST(Catalogue, PresetsAreNumbersAndListPresetsAreListItems) {
       EXPECT_STREQ(k.offset_e, "100");
     }
   }
-  const FittingInputs tee = PresetInputs(K::RectTee);
+  const FittingRecordInputs tee = PresetInputs(K::RectTee);
   EXPECT_EQ(tee.dimensions.length, 300);
   EXPECT_EQ(tee.dimensions.side_a, 160);
   EXPECT_EQ(tee.dimensions.side_d, 100);
@@ -287,7 +287,7 @@ TEST(WallThickness, StepsAtTheLargestDimension) {
   EXPECT_EQ(WallThicknessText(D{}, '.'), "0.63");
 }
 
-TEST(FittingInputs, NumbersOfARecordWithEitherSeparator) {
+TEST(FittingRecordInputs, NumbersOfARecordWithEitherSeparator) {
   FittingRecord r = testing_support::SampleFitting(13, '.');
   r.Text(FittingField::TeePath) = "BRANCH";
   r.Text(FittingField::TeeFlow) = "ROZPŁYW";
