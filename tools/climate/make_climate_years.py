@@ -1,0 +1,308 @@
+#!/usr/bin/env python3
+"""Builds the 60 climate-year files data/KLIMAT/<CITY>.txt.
+
+Usage:
+  make_climate_years.py SOURCE_DIR OUT_DIR     write the 60 files
+  make_climate_years.py --fidelity KLIMAT_DIR  leave-one-out check on the real years
+
+SOURCE_DIR holds monthly_normals.csv (a copy is kept beside this script) and
+typical_year/<STATION>_MIIR_TMY.csv, the ministry typical years.
+
+Stations with a ministry typical year are written as they are. For every other
+station a typical year is synthesised from its monthly normals (mean, mean
+daily maximum, mean daily minimum) and the hourly series of the nearest
+station with a typical year (the donor):
+
+  per month, per day d of the donor:  mid_d = (max_d + min_d)/2, range_d = max_d - min_d
+  new day:   mid'_d = mid_d + D,  range'_d = k * range_d
+             k = (Tmax - Tmin) / mean(range_d),  D = (Tmax + Tmin)/2 - mean(mid_d)
+  new hour:  t' = mid'_d - range'_d/2 + range'_d * s**p,  s = (t - min_d)/range_d
+
+so the mean daily maximum and minimum equal the normals exactly; the exponent p
+(found by bisection) moves the hourly values inside each day until the monthly
+mean equals the normal. The donor's day-to-day sequence, its diurnal shape and
+its cold and warm spells are kept. Relative humidity is the donor's hour by hour:
+it keeps the donor's humidity climate (monthly mean, daily cycle, day-to-day
+change), stays within 0..100 % so the air is never above saturation, and the
+dew point follows the (continuous) temperature and humidity.
+
+No random numbers are used: the output depends on the inputs only.
+"""
+
+import csv
+import math
+import os
+import sys
+
+CITIES = [
+    "BIALYSTOK", "BIELSKO BIALA", "BYDGOSZCZ", "CHOJNICE", "CZESTOCHOWA", "ELBLAG", "GDANSK",
+    "GORZOW WIELKOPOLSKI", "HEL", "JELENIA GORA", "KALISZ", "KASPROWY WIERCH", "KATOWICE",
+    "KETRZYN", "KIELCE", "KLODZKO", "KOLO", "KOLOBRZEG", "KOSZALIN", "KRAKOW", "KROSNO",
+    "LEGNICA", "LESKO", "LESZNO", "LEBORK", "LUBLIN", "LEBA", "LODZ", "MIKOLAJKI", "MLAWA",
+    "NOWY SACZ", "OLSZTYN", "OPOLE", "OSTROLEKA", "PILA", "PLOCK", "POZNAN", "PRZEMYSL",
+    "RACIBORZ", "RESKO", "RZESZOW", "SANDOMIERZ", "SIEDLCE", "SLUBICE", "SULEJOW", "SUWALKI",
+    "SZCZECIN", "SNIEZKA", "SWINOUJSCIE", "TARNOW", "TERESPOL", "TORUN", "USTKA", "WARSZAWA",
+    "WIELUN", "WLODAWA", "WROCLAW", "ZAKOPANE", "ZAMOSC", "ZIELONA GORA",
+]
+REAL_YEAR_STATIONS = ["BIALYSTOK", "BIELSKO BIALA", "BYDGOSZCZ", "CHOJNICE", "ELBLAG"]
+# The normals table has no coordinates for BYDGOSZCZ; TORUN, 40 km away, stands in
+# when the nearest donor is chosen.
+COORDINATE_STAND_IN = {"BYDGOSZCZ": "TORUN"}
+DAYS_IN_MONTH = [31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
+ATTRIBUTION_SHORT = "zrodlo danych: IMGW-PIB, processed by ORVANTA"
+COLUMNS_LINE = "hour_of_year month day hour_of_day t_dry_bulb_C RH_percent"
+
+
+class Hour:
+    __slots__ = ("month", "day", "hour", "t", "rh")
+
+    def __init__(self, month, day, hour, t, rh):
+        self.month, self.day, self.hour, self.t, self.rh = month, day, hour, t, rh
+
+
+def read_normals(path):
+    """station -> {'months': [(t_mean, t_max, t_min)] * 12, 'meta': first row}."""
+    stations = {}
+    with open(path, newline="", encoding="utf-8") as f:
+        for row in csv.DictReader(f):
+            s = stations.setdefault(row["station"], {"months": [None] * 12, "meta": row})
+            m = int(row["month"])
+            s["months"][m - 1] = (float(row["t_mean"]), float(row["t_max"]), float(row["t_min"]))
+    for name, s in stations.items():
+        if any(v is None for v in s["months"]):
+            raise ValueError(f"{path}: {name} lacks a month")
+    return stations
+
+
+def read_ministry_year(path):
+    hours = []
+    with open(path, newline="", encoding="utf-8") as f:
+        for row in csv.DictReader(f):
+            hours.append(Hour(int(row["month"]), int(row["day"]), int(row["hour"]),
+                              float(row["t_c"]), int(row["rh_pct"])))
+    check_year(hours, path)
+    return hours
+
+
+def read_klimat_file(path):
+    """Reads one of our own output files back (for the fidelity check)."""
+    hours = []
+    with open(path, encoding="ascii") as f:
+        lines = f.read().splitlines()[2:]
+    for line in lines:
+        a = line.split()
+        hours.append(Hour(int(a[1]), int(a[2]), int(a[3]), float(a[4]), int(a[5])))
+    check_year(hours, path)
+    return hours
+
+
+def check_year(hours, origin):
+    if len(hours) != 8760:
+        raise ValueError(f"{origin}: {len(hours)} hours instead of 8760")
+    i = 0
+    for m, n in enumerate(DAYS_IN_MONTH, start=1):
+        for d in range(1, n + 1):
+            for h in range(24):
+                x = hours[i]
+                if (x.month, x.day, x.hour) != (m, d, h):
+                    raise ValueError(f"{origin}: row {i + 1} is {x.month}/{x.day} {x.hour}h, "
+                                     f"expected {m}/{d} {h}h")
+                if not 0 <= x.rh <= 100:
+                    raise ValueError(f"{origin}: row {i + 1} humidity {x.rh}")
+                i += 1
+
+
+def days_of_month(hours, month):
+    """The month's days as lists of 24 temperatures, in order."""
+    start = sum(DAYS_IN_MONTH[:month - 1]) * 24
+    n = DAYS_IN_MONTH[month - 1]
+    return [[hours[start + d * 24 + h].t for h in range(24)] for d in range(n)]
+
+
+def month_statistics(hours):
+    """[(mean, mean daily max, mean daily min)] * 12 of an hourly year."""
+    out = []
+    for m in range(1, 13):
+        days = days_of_month(hours, m)
+        flat = [t for day in days for t in day]
+        out.append((sum(flat) / len(flat), sum(max(d) for d in days) / len(days),
+                    sum(min(d) for d in days) / len(days)))
+    return out
+
+
+def transform_month(days, t_mean, t_max, t_min):
+    """The donor month's days mapped onto the normals (see the module text)."""
+    if t_max < t_min:
+        raise ValueError("mean daily maximum below the minimum")
+    mids = [(max(d) + min(d)) / 2 for d in days]
+    ranges = [max(d) - min(d) for d in days]
+    mean_range = sum(ranges) / len(ranges)
+    k = (t_max - t_min) / mean_range if mean_range > 0 else 0.0
+    shift = (t_max + t_min) / 2 - sum(mids) / len(mids)
+    shapes = []
+    for d in days:
+        lo, r = min(d), max(d) - min(d)
+        shapes.append([(t - lo) / r if r > 0 else 0.5 for t in d])
+
+    def build(p):
+        out = []
+        for j, s in enumerate(shapes):
+            r = k * ranges[j]
+            lo = mids[j] + shift - r / 2
+            out.append([lo + r * (v ** p) for v in s])
+        return out
+
+    def mean_of(p):
+        b = build(p)
+        return sum(sum(d) for d in b) / (24 * len(b))
+
+    # The mean falls as p grows; bisection on log p.
+    lo_l, hi_l = math.log(1 / 50), math.log(50)
+    if not (mean_of(math.exp(hi_l)) <= t_mean <= mean_of(math.exp(lo_l))):
+        raise ValueError(f"monthly mean {t_mean} cannot be reached inside the daily range")
+    for _ in range(80):
+        mid_l = (lo_l + hi_l) / 2
+        if mean_of(math.exp(mid_l)) > t_mean:
+            lo_l = mid_l
+        else:
+            hi_l = mid_l
+    p = math.exp((lo_l + hi_l) / 2)
+    return build(p), k, shift, p
+
+
+def synthesise(donor, months):
+    """A year from the donor's hours and the station's 12 (mean, max, min)."""
+    temps = []
+    params = []
+    for m in range(1, 13):
+        t_mean, t_max, t_min = months[m - 1]
+        new_days, k, shift, p = transform_month(days_of_month(donor, m), t_mean, t_max, t_min)
+        params.append((k, shift, p))
+        temps.extend(t for day in new_days for t in day)
+    year = [Hour(h.month, h.day, h.hour, round_01(t), h.rh) for h, t in zip(donor, temps)]
+    return year, params
+
+
+def round_01(t):
+    v = round(t * 10) / 10
+    return 0.0 if v == 0 else v
+
+
+def distance_km(a, b):
+    la1, lo1, la2, lo2 = map(math.radians, (a[0], a[1], b[0], b[1]))
+    h = math.sin((la2 - la1) / 2) ** 2 + math.cos(la1) * math.cos(la2) * math.sin((lo2 - lo1) / 2) ** 2
+    return 2 * 6371.0 * math.asin(math.sqrt(h))
+
+
+def coordinates(normals, name):
+    meta = normals[COORDINATE_STAND_IN.get(name, name)]["meta"]
+    return float(meta["lat"]), float(meta["lon"])
+
+
+def nearest_donor(normals, name, candidates):
+    here = coordinates(normals, name)
+    return min(candidates, key=lambda c: (distance_km(here, coordinates(normals, c)), c))
+
+
+def format_temperature(t):
+    s = f"{t:.1f}"
+    return "0.0" if s == "-0.0" else s
+
+
+def write_year(path, header, hours):
+    lines = [header, COLUMNS_LINE]
+    for i, h in enumerate(hours, start=1):
+        lines.append(f"{i} {h.month} {h.day} {h.hour} {format_temperature(h.t)} {h.rh}")
+    tmp = path + ".tmp"
+    with open(tmp, "w", encoding="ascii", newline="\n") as f:
+        f.write("\n".join(lines) + "\n")
+    os.replace(tmp, path)
+
+
+def percentile(values, q):
+    """Linear-interpolation percentile (q in 0..100)."""
+    v = sorted(values)
+    pos = (len(v) - 1) * q / 100
+    i = int(math.floor(pos))
+    j = min(i + 1, len(v) - 1)
+    return v[i] + (v[j] - v[i]) * (pos - i)
+
+
+def winter_design_hour(hours):
+    best, when = 100.0, 0
+    for i, h in enumerate(hours):
+        if h.t < best:
+            best, when = h.t, i
+    return best, hours[when].rh, when + 1
+
+
+def build_all(source_dir, out_dir):
+    normals = read_normals(os.path.join(source_dir, "monthly_normals.csv"))
+    missing = [c for c in CITIES if c not in normals]
+    if missing:
+        raise ValueError(f"no normals for {missing}")
+    real = {s: read_ministry_year(os.path.join(source_dir, "typical_year",
+                                               s.replace(" ", "_") + "_MIIR_TMY.csv"))
+            for s in REAL_YEAR_STATIONS}
+    os.makedirs(out_dir, exist_ok=True)
+    report = []
+    for city in CITIES:
+        path = os.path.join(out_dir, city + ".txt")
+        meta = normals[city]["meta"]
+        if city in real:
+            header = (f"{city}; real typical year of the ministry (MIiR), PN-EN ISO 15927-4, "
+                      f"IMGW-PIB measurements 1971-2000; {ATTRIBUTION_SHORT}")
+            write_year(path, header, real[city])
+            report.append((city, "real", "", ""))
+            continue
+        donor = nearest_donor(normals, city, REAL_YEAR_STATIONS)
+        km = distance_km(coordinates(normals, city), coordinates(normals, donor))
+        year, _ = synthesise(real[donor], normals[city]["months"])
+        header = (f"{city}; synthetic typical year: IMGW-PIB monthly normals {meta['t_period']} "
+                  f"({meta['t_n_years']} y), hourly pattern and RH of the {donor} typical year "
+                  f"(MIiR, 1971-2000); {ATTRIBUTION_SHORT}")
+        write_year(path, header, year)
+        report.append((city, "synthetic", donor, f"{km:.0f}"))
+    for r in report:
+        print("\t".join(r))
+
+
+def fidelity(klimat_dir):
+    """Each real year rebuilt from its own monthly statistics and the nearest other real year."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    normals = read_normals(os.path.join(here, "monthly_normals.csv"))
+    real = {s: read_klimat_file(os.path.join(klimat_dir, s + ".txt")) for s in REAL_YEAR_STATIONS}
+    rows = []
+    for target in REAL_YEAR_STATIONS:
+        others = [s for s in REAL_YEAR_STATIONS if s != target]
+        donor = nearest_donor(normals, target, others)
+        truth = real[target]
+        year, _ = synthesise(real[donor], month_statistics(truth))
+        tt = [h.t for h in truth]
+        ts = [h.t for h in year]
+        rows.append({
+            "station": target, "donor": donor,
+            "p1_real": percentile(tt, 1), "p1_synth": percentile(ts, 1),
+            "p99_real": percentile(tt, 99), "p99_synth": percentile(ts, 99),
+            "design_real": winter_design_hour(truth)[0], "design_synth": winter_design_hour(year)[0],
+        })
+    return rows
+
+
+def main(argv):
+    if len(argv) == 3 and argv[1] == "--fidelity":
+        print("station\tdonor\tp1 real\tp1 synth\tp99 real\tp99 synth\tmin real\tmin synth")
+        for r in fidelity(argv[2]):
+            print(f"{r['station']}\t{r['donor']}\t{r['p1_real']:.1f}\t{r['p1_synth']:.1f}\t"
+                  f"{r['p99_real']:.1f}\t{r['p99_synth']:.1f}\t{r['design_real']:.1f}\t"
+                  f"{r['design_synth']:.1f}")
+        return 0
+    if len(argv) == 3:
+        build_all(argv[1], argv[2])
+        return 0
+    print(__doc__, file=sys.stderr)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
