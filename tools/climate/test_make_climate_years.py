@@ -13,6 +13,8 @@ KLIMAT = os.path.join(HERE, "..", "..", "data", "KLIMAT")
 # 99th within 0.7 K, coldest hour within 2.5 K).
 PERCENTILE_TOLERANCE_K = 2.0
 DESIGN_HOUR_TOLERANCE_K = 3.0
+# 99th percentile of the hourly enthalpy (measured: within 4.1 kJ/kg).
+ENTHALPY_TOLERANCE = 5.0
 
 
 class GeneratorTest(unittest.TestCase):
@@ -46,6 +48,13 @@ class GeneratorTest(unittest.TestCase):
         year, _ = g.synthesise(self.real["ELBLAG"], self.normals["HEL"]["months"])
         self.assertEqual([h.rh for h in year], [h.rh for h in self.real["ELBLAG"]])
         self.assertTrue(all(0 <= h.rh <= 100 for h in year))
+        # The dew point moves no more from one hour to the next than in the real years
+        # (with a margin for the steeper temperature steps).
+        def largest_dew_step(y):
+            td = [g.dew_point(h.t, h.rh) for h in y]
+            return max(abs(td[i] - td[i - 1]) for i in range(1, len(td)))
+        real_step = max(largest_dew_step(y) for y in self.real.values())
+        self.assertLessEqual(largest_dew_step(year), real_step + 1.0)
 
     def test_leave_one_out_fidelity_on_the_real_years(self):
         for r in g.fidelity(KLIMAT):
@@ -54,6 +63,7 @@ class GeneratorTest(unittest.TestCase):
                 self.assertLessEqual(abs(r["p99_real"] - r["p99_synth"]), PERCENTILE_TOLERANCE_K)
                 self.assertLessEqual(abs(r["design_real"] - r["design_synth"]),
                                      DESIGN_HOUR_TOLERANCE_K)
+                self.assertLessEqual(abs(r["i99_real"] - r["i99_synth"]), ENTHALPY_TOLERANCE)
 
     def test_month_transform_keeps_order_and_hits_the_three_targets(self):
         days = [[float(h % 12 + d) for h in range(24)] for d in range(30)]
