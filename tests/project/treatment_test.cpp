@@ -201,6 +201,19 @@ TEST(StepWalk, FastWalkStopsOnTheLiteralStep) {
   EXPECT_GT(successes, 20);  // the sweep covers found outlets, not only refusals
 }
 
+TEST(StepWalk, LongestWalkDownToDryAir) {
+  // A low ratio keeps the line unsaturated down to x = 0: about 200 000 steps.
+  const TreatmentInlet in{StateFromTX(kPb, 40, 0.02), kPb, 1000};
+  const TreatmentOutcome fast = CoolingShrToTemperature(in, 0.1, -60, StepWalk::Fast);
+  EXPECT_EQ(TextOf(fast), kTextShrTemperatureUnreachable);
+  ExpectSameOutcome(fast, CoolingShrToTemperature(in, 0.1, -60, StepWalk::Literal));
+  // Stopping on the target just before the end of the walk.
+  const double near_end = ShrLineTemperature(in.a, 0.1, 0.0000005);
+  ExpectSameOutcome(CoolingShrToTemperature(in, 0.1, near_end, StepWalk::Fast),
+                    CoolingShrToTemperature(in, 0.1, near_end, StepWalk::Literal));
+  EXPECT_TRUE(CoolingShrToTemperature(in, 0.1, near_end).ok());
+}
+
 TEST(Humidification, SteamThreeKilogramsPerHour) {
   const TreatmentInlet in = Inlet(20, 0.3);
   const TreatmentOutcome o = SteamHumidificationByWater(in, 3);
