@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "psychro/number_text.h"
+
 #include "project/step_walk.h"
 
 namespace orvanta {
@@ -92,7 +94,8 @@ std::optional<TreatmentFailure> CheckCondensingCoil(const TreatmentInlet& in, do
 struct ShrLine {
   const TreatmentInlet& in;
   double shr;
-  double X(long k) const { return in.a.x - static_cast<double>(k) * kShrStep; }
+  double direction = -1;  // x falls (-1) or rises (+1) along the walk
+  double X(long k) const { return in.a.x + direction * static_cast<double>(k) * kShrStep; }
   double T(double x) const { return ShrLineTemperature(in.a, shr, x); }
   double Denominator(double x) const { return 1.005 - shr * (1.84 * x + 1.005); }
   // Bounds of x and t over the steps k..k+s. t is a ratio of two linear
@@ -100,8 +103,8 @@ struct ShrLine {
   // ends. false when a pole may lie between them or t leaves the range where
   // the saturation pressure grows with t.
   bool Bounds(long k, long s, double& x_lo, double& x_hi, double& t_lo, double& t_hi) const {
-    x_hi = X(k);
-    x_lo = X(k + s);
+    x_hi = std::max(X(k), X(k + s));
+    x_lo = std::min(X(k), X(k + s));
     const double d1 = Denominator(x_hi), d2 = Denominator(x_lo);
     if (!(d1 > 0 && d2 > 0) && !(d1 < 0 && d2 < 0)) return false;
     const double t1 = T(x_hi), t2 = T(x_lo);
@@ -175,6 +178,8 @@ std::string TreatmentMessageText(TreatmentMessage m, bool polish) {
     case TreatmentMessage::OutletMoistureNegative:
       return polish ? "Zawartość wilgoci w punkcie końcowym byłaby ujemna."
                     : "The outlet would have a negative moisture content.";
+    case TreatmentMessage::ShrTemperatureNotReached:
+      return ShrDialogTemperatureNotReachedText();
     case TreatmentMessage::ComputationFailed:
       return polish ? "Obliczenie nie dało wyniku dla podanych wartości."
                     : "The calculation gives no result for the values given.";
@@ -264,6 +269,71 @@ TreatmentOutcome CoolingShrByLoad(const TreatmentInlet& in, double shr, double q
   const ShrState s = ShrAt(line, k);
   if (s.x <= 0 || s.phi >= 1) return Text(kTextShrLoadUnreachable);
   return Finish(s.t, s.x, s.phi, s.ps, s.t);
+}
+
+// ---- The SHR cooling dialog ---------------------------------------------
+
+std::string ShrDialogTemperatureNotReachedText() {
+  return "NIE BYŁO MOŻLIWE OSIĄGNIĘCIE ZADANEJ TEMPERATURY DLA PODANEJ WARTOŚCI WSPÓŁCZYNNIKA SHR";
+}
+
+TreatmentOutcome ShrDialogSearch(const AirState& p1, double pb, double shr, ShrDialogTarget target, double value,
+                                 StepWalk walk) {
+  const TreatmentInlet in{p1, pb, 1};  // the search needs no air flow
+  if (auto f = CheckInlet(in, {shr, value})) return *f;
+  if (shr > 1) return Text(kTextShrAbove100);
+  const ShrLine line{in, shr, shr >= 0 ? -1.0 : 1.0};
+  // Rising x: the walk ends at the chart's 200 g/kg at the latest.
+  const long limit = shr >= 0 ? ShrStepLimit(in)
+                              : static_cast<long>((kShrDialogMaxMoisture - p1.x) / kShrStep) + 1;
+  auto in_range = [](double x) { return x > 0 && x < kShrDialogMaxMoisture; };
+  long k = 0;
+  if (target == ShrDialogTarget::Temperature) {
+    auto keep = [&](long j) {
+      const ShrState s = ShrAt(line, j);
+      return s.t > value && in_range(s.x) && s.phi < 1;
+    };
+    auto clear = [&](long j, long n) {
+      double x_lo, x_hi, t_lo, t_hi;
+      if (!line.Bounds(j, n, x_lo, x_hi, t_lo, t_hi)) return false;
+      return t_lo > Above(value) && x_hi < kShrDialogMaxMoisture && line.PhiHi(x_hi, t_lo) < Below(1);
+    };
+    k = FirstStop(keep, clear, limit, walk);
+    const ShrState s = ShrAt(line, k);
+    if (s.x <= 0) return Text(kTextShrDialogDry);
+    if (!(s.t <= value) || s.phi > 1) return Msg(TreatmentMessage::ShrTemperatureNotReached);
+    return Finish(s.t, s.x, s.phi, s.ps, 0);
+  }
+  if (!(value > 0) || value > 1) return Msg(TreatmentMessage::TargetOutOfRange);
+  value = RoundTo(value, -3);
+  // Goes on until phi2 rounded to three decimals is the target; a walk that
+  // passes saturation cannot reach it any more and stops there.
+  auto keep = [&](long j) {
+    const ShrState s = ShrAt(line, j);
+    return RoundTo(s.phi, -3) != value && in_range(s.x) && s.phi <= 1;
+  };
+  auto clear = [&](long j, long n) {
+    double x_lo, x_hi, t_lo, t_hi;
+    if (!line.Bounds(j, n, x_lo, x_hi, t_lo, t_hi)) return false;
+    const double hi = line.PhiHi(x_hi, t_lo), lo = line.PhiLo(x_lo, t_hi);
+    if (!(hi < Below(1)) || !(x_hi < kShrDialogMaxMoisture)) return false;
+    return hi < Below(value - 0.0005) || lo > Above(value + 0.0005);
+  };
+  k = FirstStop(keep, clear, limit, walk);
+  const ShrState s = ShrAt(line, k);
+  if (s.x <= 0) return Text(kTextShrDialogDry);
+  if (RoundTo(s.phi, -3) != value) return Msg(TreatmentMessage::TargetUnreachable);
+  return Finish(s.t, s.x, s.phi, s.ps, 0);
+}
+
+double ShrDialogLoad(const AirState& p1, const TreatmentResult& r, double air_flow) {
+  return air_flow / 3600 * p1.rho * (AirEnthalpy(r.t2, r.x2) - p1.i);
+}
+
+std::optional<double> ShrDialogAirFlow(const AirState& p1, const TreatmentResult& r, double q_kw) {
+  const double v = std::fabs(q_kw / ((p1.i - AirEnthalpy(r.t2, r.x2)) * p1.rho)) * 3600;
+  if (!Finite(v)) return std::nullopt;
+  return v;
 }
 
 // ---- Cooling along the coil line -----------------------------------------

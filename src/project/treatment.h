@@ -62,6 +62,7 @@ enum class TreatmentMessage {
   TargetUnreachable,       // the target cannot be reached by this treatment
   OutletBeyondSaturation,  // the outlet would lie above the saturation curve
   OutletMoistureNegative,  // the outlet would have a moisture content below 0
+  ShrTemperatureNotReached,  // the SHR cooling dialog: its own Polish text, in every language
   ComputationFailed,       // the formulas gave no finite outlet
 };
 // English or Polish words of a core message ("" for None).
@@ -145,6 +146,23 @@ TreatmentOutcome CondensingShrToTarget(const TreatmentInlet& in, double shr, dou
                                        StepWalk walk = StepWalk::Fast);
 TreatmentOutcome CondensingCoilByWater(const TreatmentInlet& in, double tscc, double w_kg_h);
 TreatmentOutcome CondensingCoilToTarget(const TreatmentInlet& in, double tscc, double phi_target);
+
+// ---- The SHR cooling dialog (always SI) ----------------------------------
+constexpr int kTextShrDialogDry = 1246;
+constexpr double kShrDialogMaxMoisture = 0.2;  // [kg/kg], the most a point may hold
+enum class ShrDialogTarget { Temperature /* "DBT 2" */, RelativeHumidity /* "RH2" */ };
+// From point 1 along the SHR line in steps of 1e-7 kg/kg, downwards for
+// shr >= 0 and upwards for a negative shr, to the target temperature [°C] or
+// until phi2 rounded to three decimals is the target (a fraction). value of
+// the result is 0; the loads follow from the two functions below. A rising
+// walk ends at 200 g/kg; a humidity walk also ends beyond saturation.
+TreatmentOutcome ShrDialogSearch(const AirState& p1, double pb, double shr, ShrDialogTarget target, double value,
+                                 StepWalk walk = StepWalk::Fast);
+// Qc = V / 3600 * rho1 * (i2 - i1) [kW], negative for cooling.
+double ShrDialogLoad(const AirState& p1, const TreatmentResult& r, double air_flow_m3h);
+// V = |Qt / ((i1 - i2) * rho1)| * 3600 [m3/h]; nullopt when i2 = i1.
+std::optional<double> ShrDialogAirFlow(const AirState& p1, const TreatmentResult& r, double q_kw);
+std::string ShrDialogTemperatureNotReachedText();
 
 // The temperature on the SHR line at moisture content x2.
 double ShrLineTemperature(const AirState& a, double shr, double x2);
