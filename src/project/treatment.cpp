@@ -636,6 +636,36 @@ const char* UnitLabel(TreatmentQuantity quantity, UnitSystem units) {
   return "";
 }
 
+double TypedToTreatmentValue(TreatmentQuantity quantity, double typed, UnitSystem units) {
+  const bool ip = units == UnitSystem::IP;
+  switch (quantity) {
+    case Q::Temperature:
+      return ip ? TemperatureToSI(typed) : typed;
+    case Q::Heat:
+      return ip ? HeatFlowToSI(typed) : typed;
+    case Q::Percent:
+      return typed / 100;
+    case Q::Water:
+      return ip ? MassToSI(typed) : typed;
+  }
+  return typed;
+}
+
+double TreatmentValueToShown(TreatmentQuantity quantity, double value, UnitSystem units) {
+  const bool ip = units == UnitSystem::IP;
+  switch (quantity) {
+    case Q::Temperature:
+      return ip ? TemperatureToIP(value) : value;
+    case Q::Heat:
+      return ip ? HeatFlowToIP(value) : value;
+    case Q::Percent:
+      return value * 100;
+    case Q::Water:
+      return ip ? MassToIP(value) : value;
+  }
+  return value;
+}
+
 const char* AirFlowUnitLabel(UnitSystem units) { return units == UnitSystem::IP ? "cfm" : "m3/h"; }
 
 }  // namespace orvanta

@@ -194,6 +194,10 @@ struct TreatmentCaptions {
 const TreatmentCaptions& CaptionsOf(TreatmentKind kind);
 // "oC"/"oF", "kW"/"BTU/h", "%", "kg/h"/"lb/h".
 const char* UnitLabel(TreatmentQuantity quantity, UnitSystem units);
+// A value typed in a line of `quantity` as the treatment functions take it
+// (SI; percentages as fractions), and a result back as the window shows it.
+double TypedToTreatmentValue(TreatmentQuantity quantity, double typed, UnitSystem units);
+double TreatmentValueToShown(TreatmentQuantity quantity, double value, UnitSystem units);
 // The air-flow label "m3/h"/"cfm".
 const char* AirFlowUnitLabel(UnitSystem units);
 

@@ -438,6 +438,26 @@ TEST(WindowData, CaptionsAndLabelsPerKind) {
   EXPECT_STREQ(UnitLabel(TreatmentQuantity::Temperature, UnitSystem::SI), "oC");
 }
 
+TEST(WindowData, TypedValuesAreConvertedOnceAtTheEdge) {
+  using Q = TreatmentQuantity;
+  EXPECT_DOUBLE_EQ(TypedToTreatmentValue(Q::Temperature, 86, UnitSystem::IP), 30);
+  EXPECT_DOUBLE_EQ(TypedToTreatmentValue(Q::Temperature, 30, UnitSystem::SI), 30);
+  EXPECT_DOUBLE_EQ(TypedToTreatmentValue(Q::Percent, 75, UnitSystem::IP), 0.75);
+  EXPECT_DOUBLE_EQ(TypedToTreatmentValue(Q::Heat, HeatFlowToIP(3.35), UnitSystem::IP), 3.35);
+  EXPECT_DOUBLE_EQ(TypedToTreatmentValue(Q::Water, MassToIP(3), UnitSystem::IP), 3);
+  for (Q q : {Q::Temperature, Q::Heat, Q::Percent, Q::Water}) {
+    for (UnitSystem u : {UnitSystem::SI, UnitSystem::IP}) {
+      EXPECT_NEAR(TypedToTreatmentValue(q, TreatmentValueToShown(q, 12.5, u), u), 12.5, 1e-12);
+    }
+  }
+  // Heating in IP: 86 °F typed gives the same load as 30 °C, shown in Btu/h.
+  TreatmentInlet in = Inlet(20, 0.5);
+  in.a.rho = 1.2;
+  const TreatmentOutcome o = HeatingToTemperature(in, TypedToTreatmentValue(Q::Temperature, 86, UnitSystem::IP));
+  ASSERT_TRUE(o.ok());
+  EXPECT_NEAR(TreatmentValueToShown(Q::Heat, o.result().value, UnitSystem::IP), HeatFlowToIP(3.35), 1e-9);
+}
+
 TEST(WindowData, EveryCoreMessageHasBothLanguages) {
   for (int m = static_cast<int>(TreatmentMessage::NonFiniteInput);
        m <= static_cast<int>(TreatmentMessage::ComputationFailed); ++m) {
