@@ -80,14 +80,14 @@ std::string PadColumn(const std::string& text, int width) {
 }
 
 std::string ProcessExportText(const std::string& title, double pb, const std::vector<ProcessListRow>& rows,
-                              const std::vector<std::vector<std::string>>& point_entries) {
+                              const std::vector<std::vector<std::string>>& point_entries, char sep) {
   std::string out;
   auto line = [&](const std::string& s) { out += s + "\n"; };
   line("");
   line("");
   line("   " + title);
   line("   WYKRES MOLLIERA");
-  line("   Pb= " + NumberText(pb / 100) + "hPa");
+  line("   Pb= " + NumberText(pb / 100, sep) + "hPa");
   line("");
   line("   LISTA PRZEMIAN");
   line("");

@@ -44,7 +44,8 @@ std::string FlowText(double air_flow_m3h, std::optional<double> start_rho, UnitS
 // point's ten points-tree lines (its name line and nine child lines, as the
 // caller builds them). `pb` in Pa. Lines end with "\n".
 std::string ProcessExportText(const std::string& title, double pb, const std::vector<ProcessListRow>& rows,
-                              const std::vector<std::vector<std::string>>& point_entries);
+                              const std::vector<std::vector<std::string>>& point_entries,
+                              char decimal_separator = '.');
 // A text padded on the right to width + 1 characters (counted as characters
 // of UTF-8); a text of width characters or more is left as it is.
 std::string PadColumn(const std::string& text, int width);

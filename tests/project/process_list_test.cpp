@@ -100,6 +100,7 @@ TEST(ProcessExport, LayoutAndLongNamesShiftTheColumns) {
       "     a-very-long-process-name-x1       2        4         1                     2                    3          \n"
       "\n\n   ZDEFINIOWANE PUNKTY\n\n     1\n     DBT= 20 C\n\n";
   EXPECT_EQ(text, expected);
+  EXPECT_NE(ProcessExportText("Projekt", 101325, rows, {}, ',').find("   Pb= 1013,25hPa\n"), std::string::npos);
 }
 
 TEST(ProcessDialogFlows, EveryViewFollowsTheTypedOne) {
