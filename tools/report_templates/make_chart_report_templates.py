@@ -7,6 +7,8 @@ Only the standard library is used. The output is byte-for-byte reproducible
 the description changed.
 
 Usage: make_chart_report_templates.py [output folder]   (default: data/calc)
+       make_chart_report_templates.py --check [folder]  (exit 1 when the templates there
+                                                         differ from what the description gives)
 """
 import json
 import os
@@ -268,15 +270,39 @@ def write(path, texts, units):
     os.replace(tmp, path)
 
 
-def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "..", "data", "calc")
+NAMES = [(unit, lang, "DefaultRaport%s%s.xlsx" % (unit, lang)) for unit in ("SI", "IP") for lang in ("PL", "EN")]
+
+
+def generate(out):
     with open(os.path.join(HERE, "chart_report.json"), encoding="utf-8") as f:
         desc = json.load(f)
     os.makedirs(out, exist_ok=True)
-    for unit in ("SI", "IP"):
-        for lang in ("PL", "EN"):
-            write(os.path.join(out, "DefaultRaport%s%s.xlsx" % (unit, lang)), desc["languages"][lang],
-                  desc["units"][unit])
+    for unit, lang, name in NAMES:
+        write(os.path.join(out, name), desc["languages"][lang], desc["units"][unit])
+
+
+def parts(path):
+    with zipfile.ZipFile(path) as z:
+        return {n: z.read(n) for n in z.namelist()}
+
+
+def check(folder):
+    import tempfile
+    with tempfile.TemporaryDirectory() as tmp:
+        generate(tmp)
+        stale = [name for _, _, name in NAMES
+                 if not os.path.exists(os.path.join(folder, name))
+                 or parts(os.path.join(folder, name)) != parts(os.path.join(tmp, name))]
+    for name in stale:
+        print("%s does not match tools/report_templates; regenerate it" % os.path.join(folder, name))
+    return 1 if stale else 0
+
+
+def main():
+    default = os.path.join(HERE, "..", "..", "data", "calc")
+    if len(sys.argv) > 1 and sys.argv[1] == "--check":
+        sys.exit(check(sys.argv[2] if len(sys.argv) > 2 else default))
+    generate(sys.argv[1] if len(sys.argv) > 1 else default)
 
 
 if __name__ == "__main__":
