@@ -1,17 +1,58 @@
 // The workbook reader on arbitrary bytes: a damaged template is refused with
 // a message, never a crash; an accepted one survives the report's row
 // operations, cell writes and saving, and its saved form opens again.
+// Inputs starting with '<' are taken as the worksheet XML of an otherwise
+// sound workbook, so the sheet parsing and the formula rewriting are reached
+// past the zip checksums.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/spreadsheet/workbook.h"
+#include "../tests/app/xlsx_test_support.h"
+
+namespace {
+
+std::vector<std::uint8_t> WorkbookWithSheet(const std::uint8_t* data, std::size_t size) {
+  static const char* kTypes =
+      "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+      "<Override PartName=\"/xl/workbook.xml\" "
+      "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/></Types>";
+  static const char* kRels =
+      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship "
+      "Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+      "Target=\"xl/workbook.xml\"/></Relationships>";
+  static const char* kBook =
+      "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+      "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"><sheets><sheet name=\"S\" "
+      "sheetId=\"1\" r:id=\"rId1\"/></sheets><definedNames><definedName name=\"_xlnm.Print_Area\">"
+      "S!$A$1:$L$70</definedName></definedNames></workbook>";
+  static const char* kBookRels =
+      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship "
+      "Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+      "Target=\"worksheets/sheet1.xml\"/></Relationships>";
+  return orvanta::testing_support::ZipParts({{"[Content_Types].xml", kTypes},
+                                             {"_rels/.rels", kRels},
+                                             {"xl/workbook.xml", kBook},
+                                             {"xl/_rels/workbook.xml.rels", kBookRels},
+                                             {"xl/worksheets/sheet1.xml", std::string(reinterpret_cast<const char*>(data), size)}});
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using orvanta::xlsx::Workbook;
   std::string error;
+  std::vector<std::uint8_t> wrapped;
+  if (size > 0 && data[0] == '<') {
+    wrapped = WorkbookWithSheet(data, size);
+    data = wrapped.data();
+    size = wrapped.size();
+  }
   auto wb = Workbook::FromBytes(std::span<const std::uint8_t>(data, size), error);
   if (!wb) {
     if (error.empty()) std::abort();  // a refusal always says why

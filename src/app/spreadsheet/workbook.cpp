@@ -732,10 +732,16 @@ std::unique_ptr<Workbook> Workbook::FromBytes(std::span<const std::uint8_t> byte
   pugi::xml_node wbroot = wbdoc->document_element();
   pugi::xml_node calc = Child(wbroot, "calcPr");
   if (!calc) {
-    calc = Child(wbroot, "definedNames") ? wbroot.insert_child_after((Prefix(wbroot) + "calcPr").c_str(),
-                                                                     Child(wbroot, "definedNames"))
-                                         : wbroot.insert_child_after((Prefix(wbroot) + "calcPr").c_str(),
-                                                                     Child(wbroot, "sheets"));
+    // In its place among the workbook's parts: before these, else last.
+    static const char* kAfterCalc[] = {"oleSize",       "customWorkbookViews", "pivotCaches",
+                                       "smartTagPr",    "smartTagTypes",       "webPublishing",
+                                       "fileRecoveryPr", "webPublishObjects",  "extLst"};
+    pugi::xml_node next;
+    for (const char* name : kAfterCalc) {
+      if ((next = Child(wbroot, name))) break;
+    }
+    const std::string el = Prefix(wbroot) + "calcPr";
+    calc = next ? wbroot.insert_child_before(el.c_str(), next) : wbroot.append_child(el.c_str());
   }
   if (!calc.attribute("fullCalcOnLoad")) calc.append_attribute("fullCalcOnLoad");
   calc.attribute("fullCalcOnLoad") = "1";
