@@ -26,7 +26,7 @@ POINT_TITLE_ROW, POINT_HEADING_ROW, POINT_UNIT_ROW, POINT_ROW = 10, 12, 13, 14
 PROCESS_TITLE_ROW, PROCESS_HEADING_ROW, PROCESS_UNIT_ROW, PROCESS_ROW = 17, 19, 20, 21
 CHART_TITLE_ROW, PICTURE_ROW = 26, 28
 LAST_COLUMN = 12  # L
-COLUMN_WIDTHS = [2, 6, 16] + [13] * 9  # A..L; the picture is 740 pt wide
+COLUMN_WIDTHS = [2, 24, 14] + [12] * 9  # A..L: B holds the header labels; the picture is 740 pt wide
 PRINT_ROWS = 70
 
 # Cell styles (index into cellXfs), built in Styles below.
@@ -189,6 +189,7 @@ def build(texts, units):
         sheet.blank(row, 3, S_VALUE)
         sheet.merges.append("C%d:L%d" % (row, row))
     sheet.blank(HEADER_ROWS["date"], 3, S_DATE)
+    sheet.merges.append("C%d:E%d" % (HEADER_ROWS["date"], HEADER_ROWS["date"]))
     pressure_row = HEADER_ROWS["pressure"]
     sheet.blank(pressure_row, 3, styles.value_number(units["pressure_format"]))
     sheet.text(pressure_row, 4, units["pressure"], 0)
