@@ -169,6 +169,21 @@ TEST(Workbook, CellWritesKeepTheCellStyleAndSurviveSaving) {
   ExpectConsistentRows(bytes, "xl/worksheets/sheet1.xml");
 }
 
+TEST(Workbook, TextsThatXmlCannotHoldAreMadeSafe) {
+  auto wb = Sample();
+  Worksheet& s = wb->Sheet(1);
+  ASSERT_TRUE(s.SetText(1, 1, std::string("a\x01" "b\tc\xFF\xC3(d\xE2\x82") + "\xC5\x82"));
+  // The saved sheet is well-formed XML and reads back with the bad parts replaced.
+  const auto bytes = wb->ToBytes();
+  pugi::xml_document doc;
+  const std::string xml = PartText(bytes, "xl/worksheets/sheet1.xml");
+  EXPECT_TRUE(doc.load_buffer(xml.data(), xml.size()));
+  std::string error;
+  auto again = Workbook::FromBytes(bytes, error);
+  ASSERT_TRUE(again) << error;
+  EXPECT_EQ(again->Sheet(1).CellText(1, 1), "a?b\tc??(d??\xC5\x82");
+}
+
 TEST(Workbook, DateSerialsCountDaysFromTheSpreadsheetEpoch) {
   EXPECT_EQ(DateSerial({1900, 3, 1, 0, 0, 0}), 61);
   EXPECT_EQ(DateSerial({2020, 1, 1, 0, 0, 0}), 43831);

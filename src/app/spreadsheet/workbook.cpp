@@ -946,6 +946,40 @@ pugi::xml_node TouchCell(pugi::xml_node data, int r, int column) {
   return c;
 }
 
+// Text an XML part can hold: characters XML forbids (control characters
+// other than tab, line feed and carriage return) and bytes that are not
+// UTF-8 become '?'.
+std::string XmlSafeText(const std::string& s) {
+  std::string out;
+  out.reserve(s.size());
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    std::size_t len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+    bool ok = len > 0 && i + len <= s.size();
+    std::uint32_t cp = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
+    for (std::size_t k = 1; ok && k < len; ++k) {
+      const auto c = static_cast<unsigned char>(s[i + k]);
+      ok = (c >> 6) == 2;
+      cp = (cp << 6) | (c & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not characters.
+    if (ok && ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
+               (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF || cp == 0xFFFE || cp == 0xFFFF)) {
+      ok = false;
+    }
+    if (ok && cp < 0x20 && cp != '\t' && cp != '\n' && cp != '\r') ok = false;
+    if (ok) {
+      out.append(s, i, len);
+      i += len;
+    } else {
+      out += '?';
+      ++i;
+    }
+  }
+  return out;
+}
+
 void ClearValue(pugi::xml_node c) {
   while (c.first_child()) c.remove_child(c.first_child());
   c.remove_attribute("t");
@@ -960,7 +994,7 @@ bool Worksheet::SetText(int row, int column, const std::string& utf8) {
   c.append_attribute("t") = "inlineStr";
   pugi::xml_node t = NewChild(NewChild(c, "is"), "t");
   t.append_attribute("xml:space") = "preserve";
-  t.append_child(pugi::node_pcdata).set_value(utf8.c_str());
+  t.append_child(pugi::node_pcdata).set_value(XmlSafeText(utf8).c_str());
   wb_->UpdateDimension(index_);
   return true;
 }
