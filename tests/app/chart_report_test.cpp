@@ -204,6 +204,36 @@ TEST(ChartReport, PictureGoesToA28AndMovesDownWithTheAddedRows) {
   EXPECT_EQ(pictures[0].height_emu, 555 * 12700);
 }
 
+// tests/app/data/resaved_template_SIEN.xlsx is DefaultRaportSIEN.xlsx opened
+// and saved again by another spreadsheet program (LibreOffice Calc 7.4): its
+// parts are laid out the way that program writes them, as a template a user
+// restyled would be.
+TEST(ChartReport, TemplateResavedByASpreadsheetProgramStillWorks) {
+  const std::string source = __FILE__;
+  const std::string path = source.substr(0, source.rfind('/')) + "/data/resaved_template_SIEN.xlsx";
+  std::string error;
+  auto wb = Workbook::Open(path, error);
+  ASSERT_TRUE(wb) << error;
+  const ChartProject project = ThreePointsTwoProcesses();
+  ReportPicture picture{testing_support::FakePng(), 400, 300};
+  ChartReportInput in;
+  in.project = &project;
+  in.picture = &picture;
+  ASSERT_EQ(FillChartReport(*wb, in), "");
+  auto again = Workbook::FromBytes(wb->ToBytes(), error);
+  ASSERT_TRUE(again) << error;
+  const Worksheet& s = again->Sheet(1);
+  EXPECT_EQ(s.CellText(16, 3), "P3");
+  EXPECT_EQ(s.CellText(24, 3), "Cooling");
+  EXPECT_EQ(s.CellText(25, 3), "");
+  EXPECT_EQ(s.CellText(21, 3), "Process name");
+  EXPECT_EQ(s.CellStyle(16, 4), s.CellStyle(14, 4));
+  ASSERT_EQ(s.Pictures().size(), 1u);
+  EXPECT_EQ(s.Pictures()[0].row, 31);
+  EXPECT_NE(again->DefinedName("_xlnm.Print_Area").find("$A$1:$L$73"), std::string::npos)
+      << again->DefinedName("_xlnm.Print_Area");
+}
+
 TEST(ChartReport, CreateWritesTheReportOrSaysWhyNot) {
   testing_support::ScratchDir dir;
   const ChartProject project = ThreePointsTwoProcesses();
