@@ -144,6 +144,29 @@ TEST(Workbook, DeleteRowMovesRowsUpAndBreaksReferencesToIt) {
   ExpectConsistentRows(wb->ToBytes(), "xl/worksheets/sheet1.xml");
 }
 
+TEST(Workbook, ValidationsAndLinksFollowTheRowsAndGoWithTheirLastCell) {
+  std::string error;
+  auto wb = Workbook::FromBytes(
+      testing_support::ZipParts(testing_support::SampleWorkbookParts(
+          "<row r=\"2\"><c r=\"A2\"><v>1</v></c></row><row r=\"4\"><c r=\"A4\"><v>2</v></c></row>",
+          "<dataValidations count=\"2\"><dataValidation type=\"whole\" sqref=\"A2\"><formula1>0</formula1>"
+          "</dataValidation><dataValidation type=\"whole\" sqref=\"A4 B4\"><formula1>0</formula1></dataValidation>"
+          "</dataValidations><hyperlinks><hyperlink ref=\"A2\" location=\"Other!A1\"/></hyperlinks>")),
+      error);
+  ASSERT_TRUE(wb) << error;
+  Worksheet& s = wb->Sheet(1);
+  ASSERT_TRUE(s.CopyRowInsert(4, 3));
+  auto sheet = PartXml(wb->ToBytes(), "xl/worksheets/sheet1.xml");
+  pugi::xml_node ws = sheet->child("worksheet");
+  EXPECT_STREQ(ws.child("dataValidations").last_child().attribute("sqref").value(), "A5 B5");
+  ASSERT_TRUE(s.DeleteRow(2));
+  sheet = PartXml(wb->ToBytes(), "xl/worksheets/sheet1.xml");
+  ws = sheet->child("worksheet");
+  EXPECT_STREQ(ws.child("dataValidations").attribute("count").value(), "1");
+  EXPECT_STREQ(ws.child("dataValidations").first_child().attribute("sqref").value(), "A4 B4");
+  EXPECT_FALSE(ws.child("hyperlinks"));  // an empty list is not allowed in a sheet
+}
+
 TEST(Workbook, CellWritesKeepTheCellStyleAndSurviveSaving) {
   auto wb = Sample();
   Worksheet& s = wb->Sheet(1);

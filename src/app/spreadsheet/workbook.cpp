@@ -472,11 +472,19 @@ void WorkbookData::ApplyRowEdit(int index, const RowEdit& edit) {
     }
   }
   for (pugi::xml_node cf : Children(root, "conditionalFormatting")) AdjustOrRemove(cf, "sqref", edit);
+  // Lists that must not be left empty go when their last entry goes.
   if (pugi::xml_node dvs = Child(root, "dataValidations")) {
     for (pugi::xml_node dv : Children(dvs, "dataValidation")) AdjustOrRemove(dv, "sqref", edit);
+    const auto left = Children(dvs, "dataValidation").size();
+    if (left == 0) {
+      root.remove_child(dvs);
+    } else if (dvs.attribute("count")) {
+      dvs.attribute("count") = static_cast<unsigned>(left);
+    }
   }
   if (pugi::xml_node links = Child(root, "hyperlinks")) {
     for (pugi::xml_node h : Children(links, "hyperlink")) AdjustOrRemove(h, "ref", edit);
+    if (Children(links, "hyperlink").empty()) root.remove_child(links);
   }
   if (pugi::xml_node breaks = Child(root, "rowBreaks")) {
     for (pugi::xml_node b : Children(breaks, "brk")) {
