@@ -167,6 +167,32 @@ TEST(Workbook, ValidationsAndLinksFollowTheRowsAndGoWithTheirLastCell) {
   EXPECT_FALSE(ws.child("hyperlinks"));  // an empty list is not allowed in a sheet
 }
 
+TEST(Workbook, SheetsWrittenWithANamespacePrefixWorkToo) {
+  auto parts = testing_support::SampleWorkbookParts("", "");
+  for (auto& [name, text] : parts) {
+    if (name != "xl/worksheets/sheet1.xml") continue;
+    text = std::string("<x:worksheet xmlns:x=\"") + testing_support::kMainNs +
+           "\"><x:sheetData><x:row r=\"1\"><x:c r=\"A1\"><x:f>A2+1</x:f></x:c></x:row>"
+           "<x:row r=\"2\"><x:c r=\"A2\"><x:v>5</x:v></x:c></x:row></x:sheetData>"
+           "<x:mergeCells count=\"1\"><x:mergeCell ref=\"A2:B2\"/></x:mergeCells></x:worksheet>";
+  }
+  std::string error;
+  auto wb = Workbook::FromBytes(testing_support::ZipParts(parts), error);
+  ASSERT_TRUE(wb) << error;
+  Worksheet& s = wb->Sheet(1);
+  ASSERT_TRUE(s.CopyRowInsert(2, 2));
+  ASSERT_TRUE(s.SetText(5, 2, "new"));
+  auto again = Reopen(*wb);
+  const Worksheet& t = again->Sheet(1);
+  EXPECT_EQ(t.CellFormula(1, 1), "A3+1");
+  EXPECT_EQ(t.CellNumber(2, 1), 5.0);
+  EXPECT_EQ(t.CellNumber(3, 1), 5.0);
+  EXPECT_EQ(t.CellText(5, 2), "new");
+  EXPECT_EQ(t.MergedRanges(), (std::vector<std::string>{"A3:B3", "A2:B2"}));
+  EXPECT_NE(PartText(again->ToBytes(), "xl/worksheets/sheet1.xml").find("<x:c r=\"B5\" t=\"inlineStr\"><x:is><x:t"),
+            std::string::npos);
+}
+
 TEST(Workbook, CellWritesKeepTheCellStyleAndSurviveSaving) {
   auto wb = Sample();
   Worksheet& s = wb->Sheet(1);
