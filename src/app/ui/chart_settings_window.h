@@ -4,6 +4,10 @@
 // the controls held when the window was shown.
 #pragma once
 
+#include <span>
+
+#include "app/caption_map.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QSpinBox>
@@ -19,6 +23,9 @@ class QPushButton;
 class QRadioButton;
 
 namespace orvanta {
+
+// The caption rows of "TForm26" (in its _captions.cpp).
+std::span<const CaptionRow> ChartSettingsWindowCaptionRows();
 
 // A colour choice: the sixteen standard colours by name, plus any other
 // colour given to it (shown as its hexadecimal number).

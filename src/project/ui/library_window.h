@@ -3,6 +3,10 @@
 // and brings one into the project.
 #pragma once
 
+#include <span>
+
+#include "app/caption_map.h"
+
 #include <QDialog>
 #include <QString>
 #include <vector>
@@ -12,6 +16,9 @@
 class QListWidget;
 
 namespace orvanta {
+
+// The caption rows of "TForm5" (in its _captions.cpp).
+std::span<const CaptionRow> LibraryWindowCaptionRows();
 
 // The library file in the user's data folder (created when missing).
 QString PointsLibraryPath();

@@ -3,6 +3,10 @@
 // optionally a process from an existing point to the new one.
 #pragma once
 
+#include <span>
+
+#include "app/caption_map.h"
+
 #include <QDialog>
 #include <optional>
 
@@ -16,6 +20,9 @@ class QLineEdit;
 class QRadioButton;
 
 namespace orvanta {
+
+// The caption rows of "TForm27" (in its _captions.cpp).
+std::span<const CaptionRow> PointDefinitionDialogCaptionRows();
 
 class PointDefinitionDialog : public QDialog {
   Q_OBJECT

@@ -2,6 +2,10 @@
 // dialog chooses an existing point of the project by name.
 #pragma once
 
+#include <span>
+
+#include "app/caption_map.h"
+
 #include <QDialog>
 #include <QString>
 #include <optional>
@@ -9,6 +13,9 @@
 class QListWidget;
 
 namespace orvanta {
+
+// The caption rows of "TForm31" (in its _captions.cpp).
+std::span<const CaptionRow> PointsListWindowCaptionRows();
 
 class ChartProject;
 
