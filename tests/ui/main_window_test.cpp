@@ -479,6 +479,32 @@ TEST_F(MainWindowTest, CloseButtonAsksFirst) {
   EXPECT_FALSE(window_->isVisible());
 }
 
+// Drawing leaves the project alone; the full redraw refreshes a point tied
+// to a process before the chart, tree and lists show it.
+TEST_F(MainWindowTest, TheRedrawPutsATiedPointOnItsProcessLine) {
+  Show();
+  ChartProject& project = window_->project();
+  const double pb = window_->settings().chart.pb;
+  ASSERT_TRUE(project.AddPoint(PointAt("A", pb, 10, 0.004)));
+  ASSERT_TRUE(project.AddPoint(PointAt("B", pb, 30, 0.012)));
+  AirProcess line;
+  line.name = "A-B";
+  line.start_point = "A";
+  line.end_point = "B";
+  ASSERT_TRUE(project.AddProcess(line));
+  ChartPoint tied = PointAt("T", pb, 20, 0.001);
+  tied.on_process = true;
+  tied.process_name = "A-B";
+  ASSERT_TRUE(project.AddPoint(tied));
+  EXPECT_EQ(project.point(2).state.x, 0.001);
+  window_->FullRedraw();
+  EXPECT_NEAR(project.point(2).state.x, 0.008, 1e-12);
+  auto* tree = Find<QTreeWidget>("TreeView1");
+  ASSERT_EQ(tree->topLevelItemCount(), 3);
+  EXPECT_EQ(tree->topLevelItem(2)->text(0), "T");
+  project.set_modified(false);
+}
+
 TEST_F(MainWindowTest, SettingsSwitchesHideThePanels) {
   Show();
   EXPECT_TRUE(Find<QWidget>("Panel3")->isVisible());
