@@ -4,16 +4,14 @@
 // the controls held when the window was shown.
 #pragma once
 
-#include <span>
-
-#include "app/caption_map.h"
-
 #include <QComboBox>
 #include <QDialog>
 #include <QSpinBox>
 #include <array>
 #include <functional>
+#include <span>
 
+#include "app/caption_map.h"
 #include "app/settings_store.h"
 
 class QCheckBox;

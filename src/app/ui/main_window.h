@@ -4,10 +4,6 @@
 // change ends with FullRedraw().
 #pragma once
 
-#include <span>
-
-#include "app/caption_map.h"
-
 #include <QHash>
 #include <QImage>
 #include <QMainWindow>
@@ -15,10 +11,12 @@
 #include <array>
 #include <functional>
 #include <map>
-#include <string>
 #include <memory>
 #include <optional>
+#include <span>
+#include <string>
 
+#include "app/caption_map.h"
 #include "app/settings_store.h"
 #include "app/ui/kit/workbench.h"
 #include "project/chart_project.h"

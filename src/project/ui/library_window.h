@@ -3,14 +3,12 @@
 // and brings one into the project.
 #pragma once
 
-#include <span>
-
-#include "app/caption_map.h"
-
 #include <QDialog>
 #include <QString>
+#include <span>
 #include <vector>
 
+#include "app/caption_map.h"
 #include "project/chart_project.h"
 
 class QListWidget;

@@ -4,14 +4,12 @@
 // optionally with a process to another point.
 #pragma once
 
-#include <span>
-
-#include "app/caption_map.h"
-
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <span>
 
+#include "app/caption_map.h"
 #include "chart/chart_settings.h"
 #include "project/chart_project.h"
 #include "project/point_input.h"

@@ -3,13 +3,11 @@
 // optionally a process from an existing point to the new one.
 #pragma once
 
+#include <QDialog>
+#include <optional>
 #include <span>
 
 #include "app/caption_map.h"
-
-#include <QDialog>
-#include <optional>
-
 #include "project/chart_project.h"
 #include "psychro/units.h"
 

@@ -2,13 +2,12 @@
 // dialog chooses an existing point of the project by name.
 #pragma once
 
-#include <span>
-
-#include "app/caption_map.h"
-
 #include <QDialog>
 #include <QString>
 #include <optional>
+#include <span>
+
+#include "app/caption_map.h"
 
 class QListWidget;
 
