@@ -186,7 +186,7 @@ AppSettings LoadSettings(const KeyValueStore& store) {
   c.range.torg_up = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgup", 35), kTorgUpMin, kTorgUpMax));
   c.range.xorg = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Xorg", 20), kXorgMin, kXorgMax));
 
-  for (int i = 0; i < 19; ++i) c.cb[static_cast<size_t>(i)] = FlagValue(store, CheckBoxName(i));
+  for (int i = 0; i < 19; ++i) c.*kCheckBoxFlags[static_cast<size_t>(i)] = FlagValue(store, CheckBoxName(i));
   int selected = -1;
   for (int i = 0; i < 4; ++i) {
     s.label_radio[static_cast<size_t>(i)] = FlagValue(store, RadioName(i));
@@ -231,7 +231,7 @@ void SaveSettings(KeyValueStore& store, const AppSettings& s) {
   store.Set("Torgdown", std::to_string(c.range.torg_down));
   store.Set("Torgup", std::to_string(c.range.torg_up));
   store.Set("Xorg", std::to_string(c.range.xorg));
-  for (int i = 0; i < 19; ++i) store.Set(CheckBoxName(i), Flag(c.cb[static_cast<size_t>(i)]));
+  for (int i = 0; i < 19; ++i) store.Set(CheckBoxName(i), Flag(c.*kCheckBoxFlags[static_cast<size_t>(i)]));
   for (int i = 0; i < 4; ++i) store.Set(RadioName(i), Flag(s.label_radio[static_cast<size_t>(i)]));
   for (const ColorValue& cv : kColorValues) store.Set(cv.name, ColorToName(c.*cv.field));
   store.Set("EDIT", std::to_string(c.label_font_height));

@@ -38,19 +38,38 @@ struct ChartSettings {
   bool polish_labels = false;  // comfort-zone labels in Polish (language "PL" ticked)
   bool polish_texts = false;   // process-table title and headings in Polish
 
-  // Check boxes CB1..CB19 of the settings window; index 0 is CB1.
-  std::array<bool, 19> cb{true, true, true, true, true, true, true, true, true, true,
-                          true, true, true, true, true, true, true, true, true};
-  bool DrawRelativeHumidityLines() const { return cb[0]; }
-  bool DrawDensityLines() const { return cb[1]; }
-  bool DrawIsenthalps() const { return cb[2]; }
-  bool DrawArrowheads() const { return cb[7]; }
-  bool LabelT() const { return cb[8]; }
-  bool LabelX() const { return cb[9]; }
-  bool LabelPhi() const { return cb[10]; }
-  bool LabelH() const { return cb[11]; }
-  bool LabelRho() const { return cb[12]; }
-  bool ShowProcessTable() const { return cb[16]; }
+  // The switches of the settings window's check boxes CB1..CB19 (all ticked
+  // at first run); kCheckBoxFlags below lists them in box order.
+  bool relative_humidity_lines = true;  // CB1  relative-humidity isolines
+  bool density_lines = true;            // CB2  density isolines
+  bool isenthalps = true;               // CB3  isenthalps
+  bool show_logo = true;                // CB4  logo Image2
+  bool show_legend = true;              // CB5  legend Panel1, pressure Panel2, close button BitBtn1
+  bool show_points_panel = true;        // CB6  Label41, TreeView1, Button1, Button2
+  bool show_readout = true;             // CB7  readout Panel3
+  bool arrowheads = true;               // CB8  arrowheads on process lines
+  bool label_t = true;                  // CB9  point labels: t
+  bool label_x = true;                  // CB10 point labels: x
+  bool label_phi = true;                // CB11 point labels: phi
+  bool label_h = true;                  // CB12 point labels: h
+  bool label_rho = true;                // CB13 point labels: rho
+  bool show_calculators_bar = true;     // CB14 toolbar GroupBox1
+  bool show_balance_bar = true;         // CB15 toolbar GroupBox2
+  bool news_at_start = true;            // CB16 "what's new" window at start (box hidden)
+  bool process_table = true;            // CB17 process table on the chart
+  bool show_comfort_bar = true;         // CB18 toolbar GroupBox4
+  bool tall_point_window = true;        // CB19 high-DPI layout of TForm27 (box hidden)
+
+  bool DrawRelativeHumidityLines() const { return relative_humidity_lines; }
+  bool DrawDensityLines() const { return density_lines; }
+  bool DrawIsenthalps() const { return isenthalps; }
+  bool DrawArrowheads() const { return arrowheads; }
+  bool LabelT() const { return label_t; }
+  bool LabelX() const { return label_x; }
+  bool LabelPhi() const { return label_phi; }
+  bool LabelH() const { return label_h; }
+  bool LabelRho() const { return label_rho; }
+  bool ShowProcessTable() const { return process_table; }
 
   LabelPosition default_label = LabelPosition::Right;  // RB1..RB4
 
@@ -62,6 +81,17 @@ struct ChartSettings {
   Rgb coefficient_color = colors::kFuchsia; // CBOX6
 
   int label_font_height = 15;  // "EDIT"
+};
+
+// The switches in check-box order: kCheckBoxFlags[0] is CB1 (CheckBox1).
+inline constexpr std::array<bool ChartSettings::*, 19> kCheckBoxFlags{
+    &ChartSettings::relative_humidity_lines, &ChartSettings::density_lines,  &ChartSettings::isenthalps,
+    &ChartSettings::show_logo,               &ChartSettings::show_legend,    &ChartSettings::show_points_panel,
+    &ChartSettings::show_readout,            &ChartSettings::arrowheads,     &ChartSettings::label_t,
+    &ChartSettings::label_x,                 &ChartSettings::label_phi,      &ChartSettings::label_h,
+    &ChartSettings::label_rho,               &ChartSettings::show_calculators_bar,
+    &ChartSettings::show_balance_bar,        &ChartSettings::news_at_start,  &ChartSettings::process_table,
+    &ChartSettings::show_comfort_bar,        &ChartSettings::tall_point_window,
 };
 
 }  // namespace orvanta

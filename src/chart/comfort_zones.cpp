@@ -47,7 +47,7 @@ double DinSaturationPressure(double t) { return SaturationPressurePolynomial(t);
 
 double ZoneMoisture(int index, double pb, double t, double phi) {
   const double ps = index == kZoneDin ? DinSaturationPressure(t) : SaturationPressure(t);
-  return 0.622 * phi * ps / (pb - phi * ps);
+  return MoistureContent(pb, ps, phi);
 }
 
 std::string ComfortZoneLabel(int index, bool polish) {

@@ -22,9 +22,6 @@ constexpr std::array<Column, 7> kColumns{{
     {490, 620, 530},  // moisture
 }};
 
-constexpr double kCfmPerM3h = 0.58858;
-constexpr double kLbPerKg = 2.204623;
-
 }  // namespace
 
 ProcessTablePlace ProcessTablePlaceOf(ChartLayout layout, int himg, int process_count, int carrier_reference_y) {
@@ -93,10 +90,10 @@ ProcessLoadTexts DrawProcessTable(Canvas& c, const ChartGeometry& g, const Chart
 
     std::string flow;
     if (!o.flow_as_mass) {
-      flow = std::to_string(Rnd(ip ? kCfmPerM3h * p.air_flow : p.air_flow));
+      flow = std::to_string(Rnd(ip ? VolumeFlowToIP(p.air_flow) : p.air_flow));
     } else if (start >= 0) {
       const double m = p.air_flow * project.point(start).state.rho;
-      flow = std::to_string(Rnd(ip ? kLbPerKg * m : m));
+      flow = std::to_string(Rnd(ip ? MassToIP(m) : m));
     }
     const std::array<std::string, 7> cells{p.name, p.start_point, p.end_point, flow, lt.total, lt.sensible,
                                            lt.moisture};

@@ -35,7 +35,7 @@ void MoveTo(Canvas& c, PixelPoint p) { c.MoveTo(p.x, p.y); }
 
 std::vector<double> IsenthalpValues(const ChartRange& range, UnitSystem units) {
   const double hmax = static_cast<double>(
-      Rnd((range.torg_up * 1.84 + 2501) * (range.xorg / 1000.0) + range.torg_up * 1.005));
+      Rnd(AirEnthalpy(range.torg_up, range.xorg / 1000.0)));
   std::vector<double> values;
   if (units == UnitSystem::SI) {
     double h = range.torg_down;
@@ -60,11 +60,11 @@ void DrawIsenthalp(const DrawContext& d, double h) {
   const int torg_down = d.g.range().torg_down;
   c.SetPenColor(d.s.enthalpy_color);
   c.SetFontColor(d.s.enthalpy_color);
-  MoveTo(c, d.g.MapToChart(h / 1.005, 0));
-  double x = 0, t = h / 1.005;
+  MoveTo(c, d.g.MapToChart(TemperatureFromEnthalpy(h, 0), 0));
+  double x = 0, t = TemperatureFromEnthalpy(h, 0);
   for (int step = 0; step < kMaxTraceSteps; ++step) {
     x += 0.00002;
-    t = (h - 2501 * x) / (1.84 * x + 1.005);
+    t = TemperatureFromEnthalpy(h, x);
     const double phi = RelativeHumidity(pb, SaturationPressure(t), x);
     if (!(phi < 1) || t <= torg_down) break;
   }
@@ -97,7 +97,7 @@ void DrawRelativeHumidityLine(const DrawContext& d, double phi) {
   int t_steps = 0;
   for (int step = 0; step < kMaxTraceSteps; ++step) {
     x += 0.00005;
-    const double p_req = x * pb / (phi * x + 0.622 * phi);
+    const double p_req = SaturationPressureForHumidity(pb, x, phi);
     while (SaturationPressure(t) < p_req && t_steps < kMaxTraceSteps) {
       t += 0.005;
       ++t_steps;
@@ -138,13 +138,12 @@ void DrawDensityLine(const DrawContext& d, double rho) {
   const ChartGeometry& g = d.g;
   const double pb = d.s.pb;
   const int torg_down = g.range().torg_down;
-  const double a = 462 * rho;
-  const double t_dry = pb / (0.622 * a) - 273.15;
+  const double t_dry = TemperatureFromDensity(pb, rho, 0);
   double x = 0, t = t_dry;
   bool saturated = false;
   for (int step = 0; step < kMaxTraceSteps; ++step) {
     x += 0.0001;
-    t = (x + 1) * pb / (a * (x + 0.622)) - 273.15;
+    t = TemperatureFromDensity(pb, rho, x);
     if (!std::isfinite(t)) break;
     if (RelativeHumidity(pb, SaturationPressure(t), x) >= 1) {
       saturated = true;
@@ -234,7 +233,7 @@ constexpr double kCoefficientStep = 0.00001;
 struct DirectionLine {
   double t0, x0, eps;
   double T(double x) const {
-    return ((1.84 * t0 + 2501) * x0 + 1.005 * t0 - 2501 * x + (x - x0) * eps) / (1.84 * x + 1.005);
+    return TemperatureOnDirectionLine(x, t0, x0, eps);
   }
 };
 
@@ -378,7 +377,7 @@ void DrawProcessLines(const DrawContext& d, const ChartProject& project) {
 
 // --------------------------------------------------------------- the chart
 
-RenderResult RenderChart(Canvas& c, const ChartSettings& settings, ChartProject& project, int wimg, int himg,
+RenderResult RenderChart(Canvas& c, const ChartSettings& settings, const ChartProject& project, int wimg, int himg,
                          const RenderOptions& options) {
   const ChartGeometry g(settings, wimg, himg);
   const DrawContext d{c, g, settings, options.decimal_separator};
@@ -400,7 +399,6 @@ RenderResult RenderChart(Canvas& c, const ChartSettings& settings, ChartProject&
   c.SetPenStyle(PenStyle::Solid);
   c.SetPenWidth(2);
 
-  project.RefreshDependentPoints();
   DrawComfortZone(c, g, settings.comfort_zone, settings.pb, settings.polish_labels);
   DrawPoints(d, project);
   c.SetFontHeight(isoline_font_height);

@@ -32,9 +32,10 @@ struct RenderResult {
   bool process_table_drawn = false;
 };
 
-// Draws the whole chart on a wimg x himg bitmap. Refreshes the project's
-// dependent points (RefreshDependentPoints) before the points are drawn.
-RenderResult RenderChart(Canvas& canvas, const ChartSettings& settings, ChartProject& project, int wimg, int himg,
+// Draws the whole chart on a wimg x himg bitmap. Drawing never changes the
+// project: the caller refreshes its dependent points (RefreshDependentPoints)
+// first, as the full redraw does.
+RenderResult RenderChart(Canvas& canvas, const ChartSettings& settings, const ChartProject& project, int wimg, int himg,
                          const RenderOptions& options = {});
 
 // The pieces, for tests and for callers that draw one element.

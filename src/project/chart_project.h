@@ -90,7 +90,7 @@ enum class EditError {
   NoSuchItem,            // Replace* with an index outside the used slots
 };
 
-struct EditResult {
+struct [[nodiscard]] EditResult {
   EditError error = EditError::None;
   operator bool() const { return error == EditError::None; }  // NOLINT: used as a success flag
   // Text for a message box; empty on success.

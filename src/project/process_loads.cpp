@@ -3,19 +3,20 @@
 #include <cmath>
 
 #include "psychro/number_text.h"
+#include "psychro/units.h"
 
 namespace orvanta {
 
 namespace {
-constexpr double kBtuPerHourPerKw = 3412;
-constexpr double kLbPerKg = 2.204623;
 }  // namespace
 
 std::optional<ProcessLoads> ComputeProcessLoads(const AirState& s, const AirState& e, double air_flow_m3h,
                                                 UnitSystem units) {
   const double mass_flow = s.rho * air_flow_m3h / 3600;  // [kg/s]
   const bool ip = units == UnitSystem::IP;
-  const double heat_factor = ip ? kBtuPerHourPerKw : 1;
+  // The conversion factors (Btu/h per kW, lb per kg), applied to the product
+  // as before so that every rounded load keeps its last digit.
+  const double heat_factor = ip ? HeatFlowToIP(1) : 1;
   ProcessLoads r;
   r.sensible_process = std::fabs(e.x - s.x) < kSensibleMoistureLimit;
   r.sensible = RoundTo(heat_factor * (e.t - s.t) * mass_flow, -2);
@@ -24,7 +25,7 @@ std::optional<ProcessLoads> ComputeProcessLoads(const AirState& s, const AirStat
     r.moisture = 0;
   } else {
     r.total = RoundTo(heat_factor * (e.i - s.i) * mass_flow, -2);
-    r.moisture = RoundTo((ip ? kLbPerKg : 1) * (e.x - s.x) * mass_flow * 3600, -2);
+    r.moisture = RoundTo((ip ? MassToIP(1) : 1) * (e.x - s.x) * mass_flow * 3600, -2);
   }
   if (!std::isfinite(r.total) || !std::isfinite(r.sensible) || !std::isfinite(r.moisture)) return std::nullopt;
   return r;

@@ -147,4 +147,21 @@ double AltitudeFromPressure(double p_hpa) {
   return std::isfinite(h) ? h : 0;
 }
 
+// Enthalpy of humid air, 1.005·t + x·(2501 + 1.84·t), solved for t.
+double TemperatureFromEnthalpy(double i, double x) { return (i - 2501 * x) / (1.84 * x + 1.005); }
+
+// x = 0.622·phi·ps/(pb − phi·ps) solved for ps.
+double SaturationPressureForHumidity(double pb, double x, double phi) { return x * pb / (phi * x + 0.622 * phi); }
+
+// Ideal-gas density of humid air (R_v = 462 J/(kg K)) solved for t.
+double TemperatureFromDensity(double pb, double rho, double x) {
+  const double a = 462 * rho;
+  return (x + 1) * pb / (a * (x + 0.622)) - 273.15;
+}
+
+// Enthalpy balance along a direction line: (1.84·t0 + 2501)·x0 + 1.005·t0 + (x − x0)·eps = i(t, x).
+double TemperatureOnDirectionLine(double x, double t0, double x0, double eps) {
+  return ((1.84 * t0 + 2501) * x0 + 1.005 * t0 - 2501 * x + (x - x0) * eps) / (1.84 * x + 1.005);
+}
+
 }  // namespace orvanta

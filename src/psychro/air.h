@@ -55,6 +55,20 @@ double DewPointTemperature(double pb, double x);
 // fast searches above must reproduce bit for bit (tests and benchmarks).
 double WetBulbTemperatureStepped(double pb, double t, double x);
 double DewPointTemperatureStepped(double pb, double x);
+// The chart's isolines and lines, each the inverse of a formula above, with
+// the same constants and the same order of operations (the chart's pixels
+// depend on the last bit):
+// Temperature [°C] of air with moisture x on the isenthalp i: AirEnthalpy solved for t.
+double TemperatureFromEnthalpy(double i, double x);
+// Saturation pressure [Pa] at which air of moisture x has relative humidity
+// phi: MoistureContent solved for ps, x·pb/(phi·x + 0.622·phi).
+double SaturationPressureForHumidity(double pb, double x, double phi);
+// Temperature [°C] of air of moisture x and density rho: the gas law of
+// AirDensity solved for t, (x + 1)·pb/(462·rho·(x + 0.622)) − 273.15.
+double TemperatureFromDensity(double pb, double rho, double x);
+// Temperature [°C] at moisture x on the direction line of coefficient eps
+// [kJ/kg] through (t0, x0): i(t, x) − i(t0, x0) = eps·(x − x0), solved for t.
+double TemperatureOnDirectionLine(double x, double t0, double x0, double eps);
 // y at xq on the straight line through (xA, yA) and (xB, yB).
 double Interpolate(double xq, double xA, double yA, double xB, double yB);
 // Altitude above sea level [m] from a barometric pressure [hPa]; 0 when the

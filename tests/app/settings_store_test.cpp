@@ -48,7 +48,7 @@ TEST(SettingsStore, FirstRunValuesLoadAsTheStartingChart) {
   EXPECT_EQ(s.chart.comfort_zone, 5);
   EXPECT_EQ(s.language, 2);
   EXPECT_FALSE(s.chart.polish_labels);
-  for (bool b : s.chart.cb) EXPECT_TRUE(b);
+  for (auto flag : kCheckBoxFlags) EXPECT_TRUE(s.chart.*flag);
   EXPECT_EQ(s.chart.default_label, LabelPosition::Right);
   EXPECT_EQ(s.label_radio, (std::array<bool, 4>{false, true, false, false}));
   EXPECT_EQ(s.chart.point_color, colors::kNavy);
@@ -86,7 +86,7 @@ TEST(SettingsStore, FallbacksForMissingOrBadValues) {
   store.Set("JEZYK", "1");  // the key exists, everything else is missing
   const AppSettings s = LoadSettings(store);
   EXPECT_EQ(s.chart.range, (ChartRange{-30, 35, 20}));
-  for (bool b : s.chart.cb) EXPECT_FALSE(b);
+  for (auto flag : kCheckBoxFlags) EXPECT_FALSE(s.chart.*flag);
   EXPECT_EQ(s.label_radio, (std::array<bool, 4>{false, false, false, false}));
   EXPECT_EQ(s.chart.default_label, LabelPosition::None);
   EXPECT_EQ(s.chart.humidity_color, colors::kRed);
@@ -112,9 +112,9 @@ TEST(SettingsStore, FallbacksForMissingOrBadValues) {
   odd.Set("JEZYK", "40");
   const AppSettings o = LoadSettings(odd);
   EXPECT_EQ(o.chart.range, (ChartRange{-60, 35, 200}));
-  EXPECT_FALSE(o.chart.cb[2]);
-  EXPECT_FALSE(o.chart.cb[3]);
-  EXPECT_TRUE(o.chart.cb[4]);
+  EXPECT_FALSE(o.chart.isenthalps);
+  EXPECT_FALSE(o.chart.show_logo);
+  EXPECT_TRUE(o.chart.show_legend);
   EXPECT_EQ(o.chart.point_color, colors::kNavy);
   EXPECT_EQ(o.chart.layout, ChartLayout::Carrier);
   EXPECT_EQ(o.chart.units, UnitSystem::SI);
@@ -159,8 +159,8 @@ TEST(SettingsStore, SaveAndLoadRoundTrip) {
   s.chart.layout = ChartLayout::Carrier;
   s.chart.units = UnitSystem::IP;
   s.chart.comfort_zone = 3;
-  s.chart.cb[5] = false;
-  s.chart.cb[18] = false;
+  s.chart.show_points_panel = false;
+  s.chart.tall_point_window = false;
   SelectLabelRadio(s, 3);
   s.chart.point_color = Rgb{10, 20, 30};
   s.chart.humidity_color = colors::kPurple;
@@ -184,7 +184,7 @@ TEST(SettingsStore, SaveAndLoadRoundTrip) {
   EXPECT_EQ(back.chart.layout, ChartLayout::Carrier);
   EXPECT_EQ(back.chart.units, UnitSystem::IP);
   EXPECT_EQ(back.chart.comfort_zone, 3);
-  EXPECT_EQ(back.chart.cb, s.chart.cb);
+  for (size_t k = 0; k < kCheckBoxFlags.size(); ++k) EXPECT_EQ(back.chart.*kCheckBoxFlags[k], s.chart.*kCheckBoxFlags[k]) << "CB" << k + 1;
   EXPECT_EQ(back.chart.default_label, LabelPosition::Left);
   EXPECT_EQ(back.chart.point_color, (Rgb{10, 20, 30}));
   EXPECT_EQ(back.chart.humidity_color, colors::kPurple);

@@ -181,14 +181,14 @@ TEST(ProcessTable, SwitchedOffTableLeavesTheReportBufferAlone) {
   ASSERT_TRUE(project.AddPoint(Point("B", State(30, 0.008, 50.6, 1.2))));
   ASSERT_TRUE(project.AddProcess(Process("HEAT", "A", "B", 1000)));
   ChartSettings s;
-  s.cb[16] = false;
+  s.process_table = false;
   ProcessLoadTexts buffer{{"1", "2", "3", "4"}};
   RenderOptions o;
   o.load_texts = &buffer;
   RecordingCanvas c;
   EXPECT_FALSE(RenderChart(c, s, project, 1600, 1000, o).process_table_drawn);
   EXPECT_EQ(buffer, (ProcessLoadTexts{{"1", "2", "3", "4"}}));
-  s.cb[16] = true;
+  s.process_table = true;
   EXPECT_TRUE(RenderChart(c, s, project, 1600, 1000, o).process_table_drawn);
   EXPECT_EQ(buffer, (ProcessLoadTexts{{"3.33", "3.33", "0", "0"}}));
 }

@@ -91,6 +91,34 @@ TEST(AltitudeFromPressure, ExamplesAndFailures) {
   EXPECT_EQ(AltitudeFromPressure(NAN), 0);
 }
 
+// The chart's line formulas undo the property formulas they invert.
+TEST(ChartLineFormulas, InvertTheirPropertyFormulas) {
+  const double pb = 98000;
+  for (double x : {0.0, 0.004, 0.0125, 0.03}) {
+    for (double t : {-15.0, 0.0, 22.5, 48.0}) {
+      const double i = AirEnthalpy(t, x);
+      EXPECT_NEAR(TemperatureFromEnthalpy(i, x), t, 1e-9) << t << " " << x;
+      const double rho = AirDensity(pb, t, x);
+      EXPECT_NEAR(TemperatureFromDensity(pb, rho, x), t, 1e-9) << t << " " << x;
+    }
+    for (double phi : {0.05, 0.5, 1.0}) {
+      if (x == 0) continue;
+      const double ps = SaturationPressureForHumidity(pb, x, phi);
+      EXPECT_NEAR(MoistureContent(pb, ps, phi), x, 1e-12) << phi << " " << x;
+    }
+  }
+  // Dry air: the isenthalp meets the t axis at i / 1.005 exactly.
+  EXPECT_EQ(TemperatureFromEnthalpy(50.25, 0), 50.25 / 1.005);
+  // A direction line: the enthalpy gained per kg of moisture is eps.
+  const double t0 = 24, x0 = 0.009;
+  for (double eps : {-5000.0, 0.0, 2552.5, 12000.0}) {
+    EXPECT_NEAR(TemperatureOnDirectionLine(x0, t0, x0, eps), t0, 1e-9);
+    const double x = 0.011;
+    const double t = TemperatureOnDirectionLine(x, t0, x0, eps);
+    EXPECT_NEAR(AirEnthalpy(t, x) - AirEnthalpy(t0, x0), eps * (x - x0), 1e-9) << eps;
+  }
+}
+
 TEST(UnitConversions, ExamplesAndInverses) {
   EXPECT_DOUBLE_EQ(TemperatureToIP(20), 68);
   EXPECT_DOUBLE_EQ(TemperatureToIP(-40), -40);

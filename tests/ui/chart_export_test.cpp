@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 
 #include "app/settings_store.h"
-#include "app/ui/qsettings_store.h"
+#include "app/ui/kit/qsettings_store.h"
 #include "chart/renderer.h"
-#include "chart/ui/jpeg_writer.h"
+#include "app/ui/kit/window_picture.h"
 #include "chart/ui/qt_canvas.h"
 #include "project/project_file.h"
 #include "psychro/state.h"
@@ -280,7 +280,7 @@ TEST(ChartPicture, AProcessFromAPointToItselfLeavesNoDot) {
   ASSERT_TRUE(p.AddProcess(self));
   ChartSettings s;
   s.comfort_zone = 0;
-  s.cb[7] = false;                     // no arrowheads
+  s.arrowheads = false;                     // no arrowheads
   s.process_color = colors::kPurple;  // a colour nothing else uses
   QImage img(800, 600, QImage::Format_RGB32);
   img.fill(Qt::white);

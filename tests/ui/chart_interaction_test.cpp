@@ -18,10 +18,10 @@
 #include <functional>
 
 #include "app/settings_store.h"
-#include "app/ui/chart_view.h"
-#include "app/ui/file_dialogs.h"
+#include "chart/ui/chart_view.h"
+#include "app/ui/kit/file_dialogs.h"
 #include "app/ui/main_window.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/messages.h"
 #include "chart/ui/chart_interaction.h"
 #include "chart/ui/point_commands.h"
 #include "chart/ui/points_tree.h"
@@ -466,7 +466,7 @@ void Type(QWidget* dialog, const char* name, const QString& text) {
 TEST(MainWindowPoints, PopUpPointItemsFollowTheCursorOverAPoint) {
   RecordingResponder messages;
   MainWindow w(std::make_unique<MemoryStore>());
-  if (!w.findChild<PointCommands*>()) new PointCommands(&w);
+  if (!w.findChild<PointCommands*>()) new PointCommands(w);
   w.resize(1400, 900);
   w.show();
   for (int k = 0; k < 3; ++k) QApplication::processEvents();
@@ -507,7 +507,7 @@ TEST(MainWindowPoints, BuildSaveAndReopenByClickingAndTyping) {
   SetFileDialogResponder([&](const FileDialogRequest&) { return path; });
   MainWindow w(std::make_unique<MemoryStore>());
   auto* commands = w.findChild<PointCommands*>();
-  if (!commands) commands = new PointCommands(&w);
+  if (!commands) commands = new PointCommands(w);
   commands->interaction()->set_double_click_interval(0);
   w.resize(1400, 900);
   w.show();

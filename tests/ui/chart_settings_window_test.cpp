@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "app/language_texts.h"
-#include "app/ui/language.h"
-#include "app/ui/messages.h"
-#include "app/ui/qsettings_store.h"
+#include "app/ui/kit/language.h"
+#include "app/ui/kit/messages.h"
+#include "app/ui/kit/qsettings_store.h"
 
 namespace orvanta {
 namespace {
@@ -231,7 +231,7 @@ TEST(SettingsPersistence, ValuesSurviveARestartInTheSettingsFile) {
   EXPECT_EQ(back.chart.pb, 101300);
   EXPECT_EQ(back.chart.range.xorg, 35);
   EXPECT_EQ(back.chart.point_color, colors::kRed);
-  EXPECT_FALSE(back.chart.cb[4]);
+  EXPECT_FALSE(back.chart.show_legend);
   EXPECT_EQ(back.chart.layout, ChartLayout::Carrier);
   EXPECT_EQ(back.chart.comfort_zone, 5);
   EXPECT_EQ(back.language, 1);

@@ -6,8 +6,8 @@
 
 #include <QFile>
 
-#include "app/ui/language.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/language.h"
+#include "app/ui/kit/messages.h"
 
 namespace orvanta {
 

@@ -11,10 +11,10 @@
 #include <QTcpSocket>
 
 #include "app/settings_store.h"
-#include "app/ui/help_links.h"
-#include "app/ui/language.h"
+#include "app/ui/kit/help_links.h"
+#include "app/ui/kit/language.h"
 #include "app/ui/main_window.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/messages.h"
 #include "app/ui/update_check_window.h"
 
 namespace orvanta {

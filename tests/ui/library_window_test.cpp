@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "app/ui/language.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/language.h"
+#include "app/ui/kit/messages.h"
 #include "english_texts.h"
 #include "project/ui/library_window.h"
 #include "psychro/state.h"

@@ -20,12 +20,12 @@
 #include <map>
 
 #include "app/settings_store.h"
-#include "app/ui/chart_view.h"
-#include "app/ui/data_dir.h"
-#include "app/ui/file_dialogs.h"
-#include "app/ui/language.h"
+#include "chart/ui/chart_view.h"
+#include "app/ui/kit/data_dir.h"
+#include "app/ui/kit/file_dialogs.h"
+#include "app/ui/kit/language.h"
 #include "app/ui/main_window.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/messages.h"
 #include "project/project_file.h"
 #include "psychro/state.h"
 
@@ -43,8 +43,8 @@ ChartPoint PointAt(const std::string& name, double pb, double t, double x) {
 QString WriteProjectAt900(const QTemporaryDir& dir) {
   ChartProject project;
   project.set_pb(90000);
-  project.AddPoint(PointAt("OUT", 90000, 30, 0.012));
-  project.AddPoint(PointAt("ROOM", 90000, 24, 0.009));
+  EXPECT_TRUE(project.AddPoint(PointAt("OUT", 90000, 30, 0.012)));
+  EXPECT_TRUE(project.AddPoint(PointAt("ROOM", 90000, 24, 0.009)));
   const QString path = dir.filePath("plant.ovt");
   EXPECT_TRUE(WriteProjectFile(path.toStdString(), project).ok());
   return path;
@@ -479,11 +479,37 @@ TEST_F(MainWindowTest, CloseButtonAsksFirst) {
   EXPECT_FALSE(window_->isVisible());
 }
 
+// Drawing leaves the project alone; the full redraw refreshes a point tied
+// to a process before the chart, tree and lists show it.
+TEST_F(MainWindowTest, TheRedrawPutsATiedPointOnItsProcessLine) {
+  Show();
+  ChartProject& project = window_->project();
+  const double pb = window_->settings().chart.pb;
+  ASSERT_TRUE(project.AddPoint(PointAt("A", pb, 10, 0.004)));
+  ASSERT_TRUE(project.AddPoint(PointAt("B", pb, 30, 0.012)));
+  AirProcess line;
+  line.name = "A-B";
+  line.start_point = "A";
+  line.end_point = "B";
+  ASSERT_TRUE(project.AddProcess(line));
+  ChartPoint tied = PointAt("T", pb, 20, 0.001);
+  tied.on_process = true;
+  tied.process_name = "A-B";
+  ASSERT_TRUE(project.AddPoint(tied));
+  EXPECT_EQ(project.point(2).state.x, 0.001);
+  window_->FullRedraw();
+  EXPECT_NEAR(project.point(2).state.x, 0.008, 1e-12);
+  auto* tree = Find<QTreeWidget>("TreeView1");
+  ASSERT_EQ(tree->topLevelItemCount(), 3);
+  EXPECT_EQ(tree->topLevelItem(2)->text(0), "T");
+  project.set_modified(false);
+}
+
 TEST_F(MainWindowTest, SettingsSwitchesHideThePanels) {
   Show();
   EXPECT_TRUE(Find<QWidget>("Panel3")->isVisible());
-  window_->settings().chart.cb[6] = false;   // CB7: readout panel
-  window_->settings().chart.cb[13] = false;  // CB14: calculators toolbar
+  window_->settings().chart.show_readout = false;   // CB7: readout panel
+  window_->settings().chart.show_calculators_bar = false;  // CB14: calculators toolbar
   window_->FullRedraw();
   EXPECT_FALSE(Find<QWidget>("Panel3")->isVisible());
   EXPECT_FALSE(Find<QWidget>("GroupBox1")->isVisible());
@@ -499,10 +525,10 @@ TEST_F(MainWindowTest, SettingsSwitchesHideThePanels) {
       {17, {"GroupBox4"}},
   };
   for (const auto& [cb, widgets] : switches) {
-    window_->settings().chart.cb[static_cast<size_t>(cb)] = false;
+    window_->settings().chart.*kCheckBoxFlags[static_cast<size_t>(cb)] = false;
     window_->FullRedraw();
     for (const char* w : widgets) EXPECT_FALSE(Find<QWidget>(w)->isVisible()) << "CB" << cb + 1 << " " << w;
-    window_->settings().chart.cb[static_cast<size_t>(cb)] = true;
+    window_->settings().chart.*kCheckBoxFlags[static_cast<size_t>(cb)] = true;
     window_->FullRedraw();
     for (const char* w : widgets) EXPECT_TRUE(Find<QWidget>(w)->isVisible()) << "CB" << cb + 1 << " " << w;
   }

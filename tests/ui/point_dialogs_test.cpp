@@ -14,8 +14,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "app/ui/language.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/language.h"
+#include "app/ui/kit/messages.h"
 #include "english_texts.h"
 #include "project/ui/point_data_dialog.h"
 #include "project/ui/point_definition_dialog.h"

@@ -2,10 +2,10 @@
 
 #include <QApplication>
 
-#include "app/ui/chart_view.h"
-#include "app/ui/language.h"
+#include "chart/ui/chart_view.h"
+#include "app/ui/kit/language.h"
 #include "app/ui/main_window.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/messages.h"
 
 namespace orvanta {
 namespace {

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/ui/data_dir.h"
-#include "app/ui/help_links.h"
+#include "app/ui/kit/data_dir.h"
+#include "app/ui/kit/help_links.h"
 
 namespace orvanta {
 

@@ -17,8 +17,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ui/language.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/language.h"
+#include "app/ui/kit/locale_numbers.h"
+#include "app/ui/kit/messages.h"
 #include "psychro/number_text.h"
 
 namespace orvanta {
@@ -117,6 +118,7 @@ UpDownBox::UpDownBox(const QString& name, const QString& edit_name, QWidget* par
 ChartSettingsWindow::ChartSettingsWindow(AppSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
   setObjectName(QStringLiteral("TForm26"));
+  RegisterCaptionRows(ChartSettingsWindowCaptionRows());
   setWindowTitle(QStringLiteral("USTAWIENIA WYKREU"));
   setModal(true);
 
@@ -248,7 +250,7 @@ ChartSettingsWindow::ChartSettingsWindow(AppSettings& settings, QWidget* parent)
 }
 
 QString ChartSettingsWindow::PressureText(double pb) const {
-  return QString::fromStdString(NumberText(static_cast<double>(Rnd(pb)), QLocale().decimalPoint().at(0).toLatin1()));
+  return UiNumberText(static_cast<double>(Rnd(pb)));
 }
 
 void ChartSettingsWindow::LoadControls(const AppSettings& s) {
@@ -257,7 +259,7 @@ void ChartSettingsWindow::LoadControls(const AppSettings& s) {
   torg_down_->setValue(c.range.torg_down);
   torg_up_->setValue(c.range.torg_up);
   xorg_->setValue(c.range.xorg);
-  for (size_t i = 0; i < check_.size(); ++i) check_[i]->setChecked(c.cb[i]);
+  for (size_t i = 0; i < check_.size(); ++i) check_[i]->setChecked(c.*kCheckBoxFlags[i]);
   // Radio buttons may all be off; take them out of the exclusive group to
   // clear them.
   for (size_t i = 0; i < radio_.size(); ++i) radio_[i]->setAutoExclusive(false);
@@ -278,7 +280,7 @@ void ChartSettingsWindow::ReadControls(AppSettings& s) const {
   c.range.torg_down = torg_down_->value();
   c.range.torg_up = torg_up_->value();
   c.range.xorg = xorg_->value();
-  for (size_t i = 0; i < check_.size(); ++i) c.cb[i] = check_[i]->isChecked();
+  for (size_t i = 0; i < check_.size(); ++i) c.*kCheckBoxFlags[i] = check_[i]->isChecked();
   int selected = -1;
   for (size_t i = 0; i < radio_.size(); ++i)
     if (radio_[i]->isChecked()) selected = static_cast<int>(i);
@@ -315,7 +317,7 @@ void ChartSettingsWindow::showEvent(QShowEvent* event) {
 
 void ChartSettingsWindow::OnOk() {
   ReadControls(settings_);
-  const auto pb = ParseNumber(pressure_edit_->text().toStdString(), QLocale().decimalPoint().at(0).toLatin1());
+  const auto pb = ParseTypedNumber(pressure_edit_->text());
   if (pb && *pb >= kMinPressure && *pb <= kMaxPressure) {
     settings_.chart.pb = *pb;
     accept();

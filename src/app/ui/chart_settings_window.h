@@ -9,7 +9,9 @@
 #include <QSpinBox>
 #include <array>
 #include <functional>
+#include <span>
 
+#include "app/caption_map.h"
 #include "app/settings_store.h"
 
 class QCheckBox;
@@ -19,6 +21,9 @@ class QPushButton;
 class QRadioButton;
 
 namespace orvanta {
+
+// The caption rows of "TForm26" (in its _captions.cpp).
+std::span<const CaptionRow> ChartSettingsWindowCaptionRows();
 
 // A colour choice: the sixteen standard colours by name, plus any other
 // colour given to it (shown as its hexadecimal number).

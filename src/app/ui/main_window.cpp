@@ -21,24 +21,20 @@
 #include <cmath>
 
 #include "app/ui/chart_settings_window.h"
-#include "app/ui/chart_view.h"
-#include "app/ui/data_dir.h"
-#include "app/ui/language.h"
+#include "chart/ui/chart_view.h"
+#include "app/ui/kit/data_dir.h"
+#include "app/ui/kit/language.h"
+#include "app/ui/kit/locale_numbers.h"
 #include "app/ui/news_window.h"
-#include "app/ui/qsettings_store.h"
+#include "app/ui/kit/qsettings_store.h"
 #include "chart/geometry.h"
 #include "chart/renderer.h"
-#include "chart/ui/point_commands.h"
+#include "app/ui/modules.h"
 #include "chart/ui/qt_canvas.h"
 #include "psychro/number_text.h"
 
 namespace orvanta {
 namespace {
-
-char DecimalSeparator() {
-  const QString point = QLocale().decimalPoint();
-  return point.isEmpty() ? '.' : point.at(0).toLatin1();
-}
 
 QCursor CursorFromPicture(const QString& relative, const QCursor& fallback) {
   const QString path = DataPath(relative);
@@ -60,6 +56,7 @@ MainWindow::MainWindow(std::unique_ptr<KeyValueStore> store, QWidget* parent)
     : QMainWindow(parent), store_(std::move(store)) {
   if (!store_) store_ = std::make_unique<QSettingsStore>();
   setObjectName("TForm25");
+  RegisterCaptionRows(MainWindowCaptionRows());
   setWindowTitle("ORVANTA");
   QApplication::setApplicationDisplayName(QString());
 
@@ -69,8 +66,8 @@ MainWindow::MainWindow(std::unique_ptr<KeyValueStore> store, QWidget* parent)
   central->installEventFilter(this);
 
   BuildMenus();
-  image1_ = new ChartView(central);
-  image1_->setToolTip("Naciśnij w dowolnym miejscu aby zdefiniować punkt");
+  chart_view_ = new ChartView(central);
+  chart_view_->setToolTip("Naciśnij w dowolnym miejscu aby zdefiniować punkt");
   BuildToolbars(central);
   BuildPointPanel(central);
   BuildZoomButtons(central);
@@ -78,7 +75,10 @@ MainWindow::MainWindow(std::unique_ptr<KeyValueStore> store, QWidget* parent)
   settings_window_ = new ChartSettingsWindow(settings_, this);
 
   ConnectCommands();
-  new PointCommands(this);  // chart mouse, points tree, point windows and commands
+  connect(this, &MainWindow::Redrawn, &events_, &WorkbenchEvents::redrawn);
+  connect(this, &MainWindow::ProjectReplaced, &events_, &WorkbenchEvents::projectReplaced);
+  connect(this, &MainWindow::UnitSystemChanged, &events_, &WorkbenchEvents::unitSystemChanged);
+  RegisterModules(*this);  // the subsystems' windows and commands
   resize(1280, 860);
 }
 
@@ -94,7 +94,31 @@ void MainWindow::SetCommandHandler(const QString& object_name, std::function<voi
   a->setEnabled(object_name != "Wspkierunkowyprzemiany1" || project_.point_count() > 0);
 }
 
-const QImage& MainWindow::chart_image() const { return image1_->image(); }
+QWidget* MainWindow::Part(const QString& object_name) {
+  if (object_name == QLatin1String("Image1")) return chart_view_;
+  return findChild<QWidget*>(object_name);
+}
+
+int MainWindow::Register(CommandId id, const QStringList& object_names, std::function<void()> handler) {
+  auto shared = std::make_shared<std::function<void()>>(std::move(handler));
+  registered_[std::string(id.name)] = [shared] { (*shared)(); };
+  int bound = 0;
+  for (const QString& name : object_names) {
+    if (!Command(name)) continue;
+    SetCommandHandler(name, [shared] { (*shared)(); });
+    ++bound;
+  }
+  return bound;
+}
+
+bool MainWindow::Run(CommandId id) {
+  const auto it = registered_.find(std::string(id.name));
+  if (it == registered_.end()) return false;
+  it->second();
+  return true;
+}
+
+const QImage& MainWindow::chart_image() const { return chart_view_->image(); }
 
 // ---- Full redraw -----------------------------------------------------------
 
@@ -113,20 +137,20 @@ void MainWindow::LoadSettingsOnce() {
 }
 
 void MainWindow::ApplySettingsToControls() {
-  const QSignalBlocker b1(combo1_), b2(combo2_), b3(combo3_), b4(updown1_);
-  combo2_->setCurrentIndex(settings_.chart.layout == ChartLayout::Carrier ? 1 : 0);
-  combo3_->setCurrentIndex(settings_.chart.units == UnitSystem::IP ? 1 : 0);
+  const QSignalBlocker b1(comfort_combo_), b2(layout_combo_), b3(units_combo_), b4(pressure_spin_);
+  layout_combo_->setCurrentIndex(settings_.chart.layout == ChartLayout::Carrier ? 1 : 0);
+  units_combo_->setCurrentIndex(settings_.chart.units == UnitSystem::IP ? 1 : 0);
   const int zone = settings_.chart.comfort_zone;
-  combo1_->setCurrentIndex(zone >= 0 && zone < combo1_->count() ? zone : 0);
-  updown1_->setValue(static_cast<int>(Rnd(settings_.chart.pb / 100)));
+  comfort_combo_->setCurrentIndex(zone >= 0 && zone < comfort_combo_->count() ? zone : 0);
+  pressure_spin_->setValue(static_cast<int>(Rnd(settings_.chart.pb / 100)));
   SyncComfortTicks();
 }
 
 // The controls are what the chart follows; the settings mirror them.
 void MainWindow::ReadControlsIntoSettings() {
-  settings_.chart.layout = combo2_->currentIndex() == 1 ? ChartLayout::Carrier : ChartLayout::Mollier;
-  settings_.chart.units = combo3_->currentIndex() == 1 ? UnitSystem::IP : UnitSystem::SI;
-  settings_.chart.comfort_zone = std::max(0, combo1_->currentIndex());
+  settings_.chart.layout = layout_combo_->currentIndex() == 1 ? ChartLayout::Carrier : ChartLayout::Mollier;
+  settings_.chart.units = units_combo_->currentIndex() == 1 ? UnitSystem::IP : UnitSystem::SI;
+  settings_.chart.comfort_zone = std::max(0, comfort_combo_->currentIndex());
   settings_.chart.polish_labels = PolishTicked();
   settings_.chart.polish_texts = PolishTicked();
   settings_.language = ActiveLanguageNumber();
@@ -157,36 +181,36 @@ void MainWindow::ApplyUnitTexts() {
 }
 
 void MainWindow::ApplyVisibility() {
-  const auto& cb = settings_.chart.cb;
-  groupbox1_->setVisible(cb[13]);
-  groupbox2_->setVisible(cb[14]);
-  groupbox4_->setVisible(cb[17]);
-  image2_->setVisible(cb[3]);
-  panel1_->setVisible(cb[4]);
-  panel2_->setVisible(cb[4]);
-  bitbtn1_->setVisible(cb[4]);
-  label41_->setVisible(cb[5]);
-  tree_->setVisible(cb[5]);
-  button1_->setVisible(cb[5]);
-  button2_->setVisible(cb[5]);
-  panel3_->setVisible(cb[6]);
+  const ChartSettings& c = settings_.chart;
+  calculators_bar_->setVisible(c.show_calculators_bar);
+  balance_bar_->setVisible(c.show_balance_bar);
+  comfort_bar_->setVisible(c.show_comfort_bar);
+  logo_label_->setVisible(c.show_logo);
+  legend_panel_->setVisible(c.show_legend);
+  pressure_panel_->setVisible(c.show_legend);
+  close_button_->setVisible(c.show_legend);
+  points_title_->setVisible(c.show_points_panel);
+  points_tree_->setVisible(c.show_points_panel);
+  process_list_button_->setVisible(c.show_points_panel);
+  coefficient_list_button_->setVisible(c.show_points_panel);
+  readout_panel_->setVisible(c.show_readout);
 }
 
 void MainWindow::PlaceControls() {
   QWidget* central = centralWidget();
   const int cw = central->width(), ch = central->height();
   top_bar_->setGeometry(44, 2, std::max(0, cw - 48), 56);
-  image1_->setGeometry(10, 60, std::max(1, cw - 20), std::max(1, ch - 60));
-  const int wimg = image1_->width(), himg = image1_->height();
+  chart_view_->setGeometry(10, 60, std::max(1, cw - 20), std::max(1, ch - 60));
+  const int wimg = chart_view_->width(), himg = chart_view_->height();
 
-  groupbox3_->adjustSize();
+  point_panel_->adjustSize();
   const bool mollier = settings_.chart.layout == ChartLayout::Mollier;
   if (mollier) {
-    groupbox3_->move(wimg - 30 - groupbox3_->width(), himg - 30 - groupbox3_->height());
+    point_panel_->move(wimg - 30 - point_panel_->width(), himg - 30 - point_panel_->height());
   } else {
-    groupbox3_->move(50, 230);
+    point_panel_->move(50, 230);
   }
-  image2_->move(groupbox3_->x() + 200, groupbox3_->y() - 120);
+  logo_label_->move(point_panel_->x() + 200, point_panel_->y() - 120);
 
   // T+/T- at the ends of the temperature axis, X+/X- at the ends of the
   // moisture axis, in either layout.
@@ -196,27 +220,27 @@ void MainWindow::PlaceControls() {
     zoom_buttons_[k]->move(mollier ? mollier_pos[k] : carrier_pos[k]);
     zoom_buttons_[k]->raise();
   }
-  groupbox3_->raise();
-  image2_->raise();
+  point_panel_->raise();
+  logo_label_->raise();
   top_bar_->raise();
 }
 
 void MainWindow::RenderChartImage() {
-  const int wimg = image1_->width(), himg = image1_->height();
+  const int wimg = chart_view_->width(), himg = chart_view_->height();
   QImage image(wimg, himg, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     QPainter painter(&image);
     chart::QtCanvas canvas(painter);
     chart::RenderOptions options;
-    options.decimal_separator = DecimalSeparator();
-    options.carrier_table_reference = groupbox3_->geometry().bottom() + 1;
+    options.decimal_separator = UiDecimalSeparator();
+    options.carrier_table_reference = point_panel_->geometry().bottom() + 1;
     options.load_texts = &load_texts_;
     ChartSettings chart = settings_.chart;
     chart.range = chart::SanitizedRange(chart.range);
     chart::RenderChart(canvas, chart, project_, wimg, himg, options);
   }
-  image1_->SetImage(std::move(image));
+  chart_view_->SetImage(std::move(image));
 }
 
 void MainWindow::UpdateCaption() {
@@ -238,7 +262,7 @@ void MainWindow::FullRedraw() {
   first_redraw_done_ = true;
 
   // Cursors: cursor 1 over the chart, cursor 2 over a point.
-  image1_->SetCursors(CursorFromPicture("cursors/orv.png", QCursor(Qt::CrossCursor)),
+  chart_view_->SetCursors(CursorFromPicture("cursors/orv.png", QCursor(Qt::CrossCursor)),
                       CursorFromPicture("cursors/orv2.png", QCursor(Qt::PointingHandCursor)));
 
   // Settings: the first-run values when there are none; read once per run.
@@ -248,7 +272,7 @@ void MainWindow::FullRedraw() {
 
   // Pressure panel.
   const chart::PressurePanel pressure = chart::PressurePanelTexts(
-      settings_.chart.pb, settings_.chart.units, Text(1232).toStdString(), DecimalSeparator());
+      settings_.chart.pb, settings_.chart.units, Text(1232).toStdString(), UiDecimalSeparator());
   labels_.value("Label18")->setText(QString::fromStdString(pressure.value));
   labels_.value("Label19")->setText(QString::fromStdString(pressure.unit));
   labels_.value("Label38")->setText(QString::fromStdString(pressure.altitude));
@@ -259,6 +283,7 @@ void MainWindow::FullRedraw() {
   SetSampleColour(labels_.value("Label43"), settings_.chart.enthalpy_color);
   ApplyVisibility();
   PlaceControls();
+  project_.RefreshDependentPoints();  // drawing itself never changes the project
   RenderChartImage();
 
   if (QAction* a = Command("Wspkierunkowyprzemiany1"))
@@ -274,12 +299,12 @@ void MainWindow::FullRedraw() {
 void MainWindow::ShowStartupNews() {
   if (news_checked_) return;
   news_checked_ = true;
-  if (!settings_.chart.cb[15] || !NewsWindow::StartupNewsAllowed()) return;
+  if (!settings_.chart.news_at_start || !NewsWindow::StartupNewsAllowed()) return;
   NewsWindow news(this);
   news.SetShowAtStart(true);
   news.exec();
   if (!news.show_at_start()) {
-    settings_.chart.cb[15] = false;
+    settings_.chart.news_at_start = false;
     SaveSettings(*store_, settings_);
     store_->Flush();
   }
@@ -296,7 +321,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (redraw_pending_) FullRedraw();
       });
     }
-  } else if (watched == image2_ && event->type() == QEvent::MouseButtonRelease) {
+  } else if (watched == logo_label_ && event->type() == QEvent::MouseButtonRelease) {
     OpenWebSite();
     return true;
   }
@@ -305,7 +330,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!first_redraw_done_ || redraw_pending_ || image1_->image().isNull()) FullRedraw();
+  if (!first_redraw_done_ || redraw_pending_ || chart_view_->image().isNull()) FullRedraw();
   MaximizeOnce();
 }
 

@@ -10,10 +10,15 @@
 #include <QPixmap>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <span>
+#include <string>
 
+#include "app/caption_map.h"
 #include "app/settings_store.h"
+#include "app/ui/kit/workbench.h"
 #include "project/chart_project.h"
 #include "project/process_loads.h"
 
@@ -31,19 +36,37 @@ class QFrame;
 
 namespace orvanta {
 
+// The caption rows of "TForm25" (in its _captions.cpp).
+std::span<const CaptionRow> MainWindowCaptionRows();
+
 class ChartView;
 class ChartSettingsWindow;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public Workbench, public CommandRegistry {
   Q_OBJECT
  public:
   // The settings live in `store`; without one, in the user's settings.
   explicit MainWindow(std::unique_ptr<KeyValueStore> store = nullptr, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  ChartProject& project() { return project_; }
-  AppSettings& settings() { return settings_; }
-  ChartView* chart_view() { return image1_; }
+  // Workbench.
+  ChartProject& project() override { return project_; }
+  AppSettings& settings() override { return settings_; }
+  int language() const override { return settings_.language; }
+  void RequestFullRedraw() override { FullRedraw(); }
+  CommandRegistry& commands() override { return *this; }
+  WorkbenchEvents& events() override { return events_; }
+  QWidget* dialog_parent() override { return this; }
+  QWidget* Part(const QString& object_name) override;
+
+  // CommandRegistry.
+  int Register(CommandId id, const QStringList& object_names, std::function<void()> handler) override;
+  bool IsRegistered(CommandId id) const override { return registered_.count(std::string(id.name)) > 0; }
+  bool IsConnected(const QString& object_name) const override { return CommandConnected(object_name); }
+  QAction* Action(const QString& object_name) const override { return Command(object_name); }
+  bool Run(CommandId id) override;
+
+  ChartView* chart_view() { return chart_view_; }
 
   // Reads the settings (first call of a run only), writes the first-run
   // values when there are none, redraws the chart in the current layout and
@@ -155,40 +178,43 @@ class MainWindow : public QMainWindow {
 
   ProcessLoadTexts load_texts_;  // of the last drawn process table (for the report)
 
+  WorkbenchEvents events_;
+  std::map<std::string, std::function<void()>> registered_;  // by CommandId name
   QHash<QString, QAction*> commands_;
   QHash<QString, bool> command_available_;
 
-  ChartView* image1_ = nullptr;
-  QLabel* image2_ = nullptr;  // logo
+  // Controls, by what they are; their objectNames are the form's names.
+  ChartView* chart_view_ = nullptr;  // Image1
+  QLabel* logo_label_ = nullptr;     // Image2
   QPixmap logo_;
   ChartSettingsWindow* settings_window_ = nullptr;
 
-  QGroupBox* groupbox1_ = nullptr;  // calculators
-  QGroupBox* groupbox2_ = nullptr;  // heat and moisture balance
-  QGroupBox* groupbox4_ = nullptr;  // comfort zone
-  QGroupBox* groupbox5_ = nullptr;  // layout
-  QGroupBox* groupbox6_ = nullptr;  // unit system
-  QComboBox* combo1_ = nullptr;     // comfort zone
-  QComboBox* combo2_ = nullptr;     // layout
-  QComboBox* combo3_ = nullptr;     // unit system
+  QGroupBox* calculators_bar_ = nullptr;  // GroupBox1
+  QGroupBox* balance_bar_ = nullptr;      // GroupBox2: heat and moisture balance
+  QGroupBox* comfort_bar_ = nullptr;      // GroupBox4
+  QGroupBox* layout_box_ = nullptr;       // GroupBox5
+  QGroupBox* units_box_ = nullptr;        // GroupBox6
+  QComboBox* comfort_combo_ = nullptr;    // ComboBox1
+  QComboBox* layout_combo_ = nullptr;     // ComboBox2
+  QComboBox* units_combo_ = nullptr;      // ComboBox3
   QWidget* top_bar_ = nullptr;
 
-  QGroupBox* groupbox3_ = nullptr;  // point panel
-  QLabel* label41_ = nullptr;
-  QTreeWidget* tree_ = nullptr;
-  QPushButton* button1_ = nullptr;
-  QPushButton* button2_ = nullptr;
-  QFrame* panel1_ = nullptr;  // legend
-  QFrame* panel2_ = nullptr;  // pressure
-  QFrame* panel3_ = nullptr;  // readout
-  QSpinBox* updown1_ = nullptr;
-  QPushButton* bitbtn1_ = nullptr;
-  QHash<QString, QLabel*> labels_;  // Label1 … Label50 by name
+  QGroupBox* point_panel_ = nullptr;                // GroupBox3
+  QLabel* points_title_ = nullptr;                  // Label41
+  QTreeWidget* points_tree_ = nullptr;              // TreeView1
+  QPushButton* process_list_button_ = nullptr;      // Button1
+  QPushButton* coefficient_list_button_ = nullptr;  // Button2
+  QFrame* legend_panel_ = nullptr;                  // Panel1
+  QFrame* pressure_panel_ = nullptr;                // Panel2
+  QFrame* readout_panel_ = nullptr;                 // Panel3
+  QSpinBox* pressure_spin_ = nullptr;               // UpDown1
+  QPushButton* close_button_ = nullptr;             // BitBtn1
+  QHash<QString, QLabel*> labels_;                  // Label1 … Label50 by name
 
   std::array<QPushButton*, 6> zoom_buttons_{};  // Button4 … Button9
-  QMenu* popup1_ = nullptr;
-  QMenu* popup2_ = nullptr;
-  QMenu* popup4_ = nullptr;
+  QMenu* point_menu_ = nullptr;    // PopupMenu1
+  QMenu* chart_menu_ = nullptr;    // PopupMenu2
+  QMenu* picture_menu_ = nullptr;  // PopupMenu4
   QMenu* language_menu_ = nullptr;
 };
 

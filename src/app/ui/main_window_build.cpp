@@ -19,8 +19,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/chart_view.h"
-#include "app/ui/language.h"
+#include "chart/ui/chart_view.h"
+#include "app/ui/kit/language.h"
 #include "app/ui/main_window.h"
 
 namespace orvanta {
@@ -202,40 +202,40 @@ void MainWindow::BuildMenus() {
   }
 
   // Pop-up menu of the points tree.
-  popup1_ = new QMenu(this);
-  popup1_->setObjectName("PopupMenu1");
-  AddCommand(popup1_, "Dodajpunkt2", "Dodaj punkt dowolny");
-  AddCommand(popup1_, "Definiujpunktmieszania2", "Definiuj punkt mieszania");
-  AddCommand(popup1_, "Definiujpunktchodzenia2", "Definiuj punkt chłodzenia");
-  popup1_->addSeparator();
-  AddCommand(popup1_, "Edytujpunkt1", "Edytuj punkt");
-  AddCommand(popup1_, "Usupunkt1", "Usuń punkt");
-  popup1_->addSeparator();
-  AddCommand(popup1_, "Zapami1", "Zapamiętaj punkt w bibliotece");
-  AddCommand(popup1_, "Wczytajpunktzbiblioteki1", "Wczytaj punkt z biblioteki");
-  AddCommand(popup1_, "Eksportujwartocipunktwdoplikutxt1", "Eksportuj wartości punktów do pliku *.txt");
+  point_menu_ = new QMenu(this);
+  point_menu_->setObjectName("PopupMenu1");
+  AddCommand(point_menu_, "Dodajpunkt2", "Dodaj punkt dowolny");
+  AddCommand(point_menu_, "Definiujpunktmieszania2", "Definiuj punkt mieszania");
+  AddCommand(point_menu_, "Definiujpunktchodzenia2", "Definiuj punkt chłodzenia");
+  point_menu_->addSeparator();
+  AddCommand(point_menu_, "Edytujpunkt1", "Edytuj punkt");
+  AddCommand(point_menu_, "Usupunkt1", "Usuń punkt");
+  point_menu_->addSeparator();
+  AddCommand(point_menu_, "Zapami1", "Zapamiętaj punkt w bibliotece");
+  AddCommand(point_menu_, "Wczytajpunktzbiblioteki1", "Wczytaj punkt z biblioteki");
+  AddCommand(point_menu_, "Eksportujwartocipunktwdoplikutxt1", "Eksportuj wartości punktów do pliku *.txt");
 
   // Pop-up menu of the chart.
-  popup2_ = new QMenu(this);
-  popup2_->setObjectName("PopupMenu2");
-  QMenu* add_point = submenu(popup2_, "Dodajpunkt5", "Dodaj punkt");
+  chart_menu_ = new QMenu(this);
+  chart_menu_->setObjectName("PopupMenu2");
+  QMenu* add_point = submenu(chart_menu_, "Dodajpunkt5", "Dodaj punkt");
   AddCommand(add_point, "DodajPunkt4", "Dodaj punkt dowolny...");
   AddCommand(add_point, "Dodajpunktmieszania1", "Definiuj punkt mieszania");
   AddCommand(add_point, "Definiujpunktchodzenia4", "Definiuj punkt chłodzenia");
-  AddCommand(popup2_, "DodajPrzemian1", "Dodaj Przemianę...");
-  AddCommand(popup2_, "Dodajwspczynnikkierunkowy1", "Dodaj współczynnik kierunkowy");
-  popup2_->addSeparator();
-  AddCommand(popup2_, "Edytujpunkt2", "Edytuj punkt");
-  AddCommand(popup2_, "Usupunkt2", "Usuń punkt");
-  popup2_->addSeparator();
-  AddCommand(popup2_, "Zapamitajpunktwbibliotece1", "Zapamiętaj punkt w bibliotece");
-  AddCommand(popup2_, "Wczytajpunktzbiblioteki2", "Wczytaj punkt z biblioteki");
+  AddCommand(chart_menu_, "DodajPrzemian1", "Dodaj Przemianę...");
+  AddCommand(chart_menu_, "Dodajwspczynnikkierunkowy1", "Dodaj współczynnik kierunkowy");
+  chart_menu_->addSeparator();
+  AddCommand(chart_menu_, "Edytujpunkt2", "Edytuj punkt");
+  AddCommand(chart_menu_, "Usupunkt2", "Usuń punkt");
+  chart_menu_->addSeparator();
+  AddCommand(chart_menu_, "Zapamitajpunktwbibliotece1", "Zapamiętaj punkt w bibliotece");
+  AddCommand(chart_menu_, "Wczytajpunktzbiblioteki2", "Wczytaj punkt z biblioteki");
 
   // Pop-up menu of "POBIERZ WYKRES".
-  popup4_ = new QMenu(this);
-  popup4_->setObjectName("PopupMenu4");
-  AddCommand(popup4_, "KOPIUJDOSCHOWKA1", "KOPIUJ DO SCHOWKA");
-  AddCommand(popup4_, "OTWRZIEDYTUJWPAINT1", "OTWÓRZ I EDYTUJ W PAINT");
+  picture_menu_ = new QMenu(this);
+  picture_menu_->setObjectName("PopupMenu4");
+  AddCommand(picture_menu_, "KOPIUJDOSCHOWKA1", "KOPIUJ DO SCHOWKA");
+  AddCommand(picture_menu_, "OTWRZIEDYTUJWPAINT1", "OTWÓRZ I EDYTUJ W PAINT");
 }
 
 void MainWindow::BuildToolbars(QWidget* central) {
@@ -258,7 +258,7 @@ void MainWindow::BuildToolbars(QWidget* central) {
     return g;
   };
 
-  groupbox1_ = group("GroupBox1", "Kalkulatory");
+  calculators_bar_ = group("GroupBox1", "Kalkulatory");
   for (auto [name, text, command] :
        {std::tuple{"BitBtn2", "K.S.C.", "Kalkulatorstratcinienia1"},
         std::tuple{"BitBtn3", "K.B.P.", "Kalkulatorbilansupowietrza1"},
@@ -266,14 +266,14 @@ void MainWindow::BuildToolbars(QWidget* central) {
         std::tuple{"BitBtn5", "K.C.W.", "Kalkulatorcentralwentylacyjnych1"},
         std::tuple{"BitBtn6", "K.H.B.", "KalkulatorbasenwVDI20892"},
         std::tuple{"BitBtn10", "K.O.A", "Kalkulatorakustyczny1"}})
-    groupbox1_->layout()->addWidget(ToolButton(groupbox1_, name, text, commands_.value(command)));
+    calculators_bar_->layout()->addWidget(ToolButton(calculators_bar_, name, text, commands_.value(command)));
 
-  groupbox2_ = group("GroupBox2", "");
+  balance_bar_ = group("GroupBox2", "");
   for (auto [name, text, command] : {std::tuple{"BitBtn7", "Z.C.W", "Zyskiciepaodpowierzchniwody1"},
                                      std::tuple{"BitBtn8", "Z.C.L.", "Zyskiciepaodludzi1"},
                                      std::tuple{"BitBtn9", "K.Z.E.", "Kalkulatorzuyciaenergii1"},
                                      std::tuple{"BitBtn11", "K.W.P", "Kalkulatorstratzyskwciepawkanale1"}})
-    groupbox2_->layout()->addWidget(ToolButton(groupbox2_, name, text, commands_.value(command)));
+    balance_bar_->layout()->addWidget(ToolButton(balance_bar_, name, text, commands_.value(command)));
 
   // Points and processes: SpeedButton1 adds a free point like the menu; the
   // others add a point together with its process.
@@ -285,28 +285,28 @@ void MainWindow::BuildToolbars(QWidget* central) {
     points->layout()->addWidget(ToolButton(points, QString("SpeedButton%1").arg(k), process_buttons[k - 2], a));
   }
 
-  groupbox4_ = group("GroupBox4", "Pole komfortu");
-  combo1_ = new QComboBox(groupbox4_);
-  combo1_->setObjectName("ComboBox1");
-  combo1_->addItems({"UKRYJ WSZYSTKIE", "ZGODNIE Z ASHRAE 1997:lato", "ZGODNIE Z ASHRAE 1997:zima",
+  comfort_bar_ = group("GroupBox4", "Pole komfortu");
+  comfort_combo_ = new QComboBox(comfort_bar_);
+  comfort_combo_->setObjectName("ComboBox1");
+  comfort_combo_->addItems({"UKRYJ WSZYSTKIE", "ZGODNIE Z ASHRAE 1997:lato", "ZGODNIE Z ASHRAE 1997:zima",
                      "ZGODNIE Z EN 13779:lato", "ZGODNIE Z EN 13779:zima", "ZGODNIE Z DIN 19461"});
-  combo1_->setMinimumWidth(150);
-  combo1_->setMaximumWidth(200);
-  groupbox4_->layout()->addWidget(combo1_);
+  comfort_combo_->setMinimumWidth(150);
+  comfort_combo_->setMaximumWidth(200);
+  comfort_bar_->layout()->addWidget(comfort_combo_);
 
-  groupbox5_ = group("GroupBox5", "Układ");
-  combo2_ = new QComboBox(groupbox5_);
-  combo2_->setObjectName("ComboBox2");
-  combo2_->addItems({"MOLLIER", "CARRIER"});
-  combo2_->setMaximumWidth(100);
-  groupbox5_->layout()->addWidget(combo2_);
+  layout_box_ = group("GroupBox5", "Układ");
+  layout_combo_ = new QComboBox(layout_box_);
+  layout_combo_->setObjectName("ComboBox2");
+  layout_combo_->addItems({"MOLLIER", "CARRIER"});
+  layout_combo_->setMaximumWidth(100);
+  layout_box_->layout()->addWidget(layout_combo_);
 
-  groupbox6_ = group("GroupBox6", "System jednostek");
-  combo3_ = new QComboBox(groupbox6_);
-  combo3_->setObjectName("ComboBox3");
-  combo3_->addItems({"SI", "IMP"});
-  combo3_->setMaximumWidth(80);
-  groupbox6_->layout()->addWidget(combo3_);
+  units_box_ = group("GroupBox6", "System jednostek");
+  units_combo_ = new QComboBox(units_box_);
+  units_combo_->setObjectName("ComboBox3");
+  units_combo_->addItems({"SI", "IMP"});
+  units_combo_->setMaximumWidth(80);
+  units_box_->layout()->addWidget(units_combo_);
 
   auto* links = group("GroupBox8", "");
   QAction* knowledge = NewCommand("BitBtn12Click", "Wiedza");
@@ -321,53 +321,53 @@ void MainWindow::BuildToolbars(QWidget* central) {
 }
 
 void MainWindow::BuildPointPanel(QWidget* central) {
-  groupbox3_ = new QGroupBox(central);
-  groupbox3_->setObjectName("GroupBox3");
-  groupbox3_->setAutoFillBackground(true);
-  groupbox3_->setFixedWidth(300);
-  QFont small = groupbox3_->font();
+  point_panel_ = new QGroupBox(central);
+  point_panel_->setObjectName("GroupBox3");
+  point_panel_->setAutoFillBackground(true);
+  point_panel_->setFixedWidth(300);
+  QFont small = point_panel_->font();
   small.setPixelSize(11);
-  groupbox3_->setFont(small);
-  auto* col = new QVBoxLayout(groupbox3_);
+  point_panel_->setFont(small);
+  auto* col = new QVBoxLayout(point_panel_);
   col->setContentsMargins(5, 3, 5, 5);
   col->setSpacing(3);
 
   // Drag handle and title.
   auto* head = new QHBoxLayout;
-  auto* image3 = NamedLabel(groupbox3_, "Image3", QString::fromUtf8("\u2725"));
+  auto* image3 = NamedLabel(point_panel_, "Image3", QString::fromUtf8("\u2725"));
   image3->setToolTip("Złap i przesuń");
   image3->setCursor(Qt::SizeAllCursor);
   image3->setFixedSize(22, 22);
   image3->setAlignment(Qt::AlignCenter);
   image3->setFrameShape(QFrame::Panel);
-  label41_ = NamedLabel(groupbox3_, "Label41", "ZDEFINIOWANE PUNKTY");
+  points_title_ = NamedLabel(point_panel_, "Label41", "ZDEFINIOWANE PUNKTY");
   head->addWidget(image3);
-  head->addWidget(label41_, 1);
+  head->addWidget(points_title_, 1);
   col->addLayout(head);
 
-  tree_ = new QTreeWidget(groupbox3_);
-  tree_->setObjectName("TreeView1");
-  tree_->setHeaderHidden(true);
-  tree_->setToolTip("Lista zdefiniowanych punktów");
-  tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tree_->setFixedHeight(110);
-  tree_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(tree_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& pos) { popup1_->popup(tree_->viewport()->mapToGlobal(pos)); });
-  col->addWidget(tree_, 1);
+  points_tree_ = new QTreeWidget(point_panel_);
+  points_tree_->setObjectName("TreeView1");
+  points_tree_->setHeaderHidden(true);
+  points_tree_->setToolTip("Lista zdefiniowanych punktów");
+  points_tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  points_tree_->setFixedHeight(110);
+  points_tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(points_tree_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { point_menu_->popup(points_tree_->viewport()->mapToGlobal(pos)); });
+  col->addWidget(points_tree_, 1);
 
-  button1_ = new QPushButton("LISTA PRZEMIAN", groupbox3_);
-  button1_->setObjectName("Button1");
-  button2_ = new QPushButton("LISTA WSP. KIER. PRZEMIAN", groupbox3_);
-  button2_->setObjectName("Button2");
-  BindButton(button1_, commands_.value("Listaprzemian1"));
-  BindButton(button2_, commands_.value("Lis1"));
-  col->addWidget(button1_);
-  col->addWidget(button2_);
+  process_list_button_ = new QPushButton("LISTA PRZEMIAN", point_panel_);
+  process_list_button_->setObjectName("Button1");
+  coefficient_list_button_ = new QPushButton("LISTA WSP. KIER. PRZEMIAN", point_panel_);
+  coefficient_list_button_->setObjectName("Button2");
+  BindButton(process_list_button_, commands_.value("Listaprzemian1"));
+  BindButton(coefficient_list_button_, commands_.value("Lis1"));
+  col->addWidget(process_list_button_);
+  col->addWidget(coefficient_list_button_);
 
   // Readout of the state under the cursor.
-  QGridLayout* grid = FramedPanel(groupbox3_, "Panel3", &panel3_);
-  labels_.insert("Label50", NamedLabel(panel3_, "Label50", "BIEŻĄCE PARAMETRY POWIETRZA"));
+  QGridLayout* grid = FramedPanel(point_panel_, "Panel3", &readout_panel_);
+  labels_.insert("Label50", NamedLabel(readout_panel_, "Label50", "BIEŻĄCE PARAMETRY POWIETRZA"));
   grid->addWidget(labels_.value("Label50"), 0, 0, 1, 3);
   const char* rows[][3] = {{"Label3", "Label4", "Label6"},   {"Label1", "Label2", "Label7"},
                            {"Label8", "Label10", "Label9"},  {"Label14", "Label16", "Label15"},
@@ -376,7 +376,7 @@ void MainWindow::BuildPointPanel(QWidget* central) {
                            {"Label24", "Label28", "Label34"}};
   for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 3; ++c) {
-      QLabel* l = NamedLabel(panel3_, rows[r][c], c == 1 ? "0" : "");
+      QLabel* l = NamedLabel(readout_panel_, rows[r][c], c == 1 ? "0" : "");
       if (c == 1) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (c == 1) l->setMinimumWidth(70);
       labels_.insert(rows[r][c], l);
@@ -384,65 +384,65 @@ void MainWindow::BuildPointPanel(QWidget* central) {
     }
   }
   labels_.value("Label15")->setText("%");
-  col->addWidget(panel3_);
+  col->addWidget(readout_panel_);
 
   // Barometric pressure.
-  QGridLayout* pgrid = FramedPanel(groupbox3_, "Panel2", &panel2_);
-  labels_.insert("Label49", NamedLabel(panel2_, "Label49", "WYKRES MOLLIERA"));
-  labels_.insert("Label17", NamedLabel(panel2_, "Label17", "pb ="));
-  labels_.insert("Label18", NamedLabel(panel2_, "Label18", "1013"));
-  labels_.insert("Label19", NamedLabel(panel2_, "Label19", "hPa"));
-  labels_.insert("Label38", NamedLabel(panel2_, "Label38", ""));
+  QGridLayout* pgrid = FramedPanel(point_panel_, "Panel2", &pressure_panel_);
+  labels_.insert("Label49", NamedLabel(pressure_panel_, "Label49", "WYKRES MOLLIERA"));
+  labels_.insert("Label17", NamedLabel(pressure_panel_, "Label17", "pb ="));
+  labels_.insert("Label18", NamedLabel(pressure_panel_, "Label18", "1013"));
+  labels_.insert("Label19", NamedLabel(pressure_panel_, "Label19", "hPa"));
+  labels_.insert("Label38", NamedLabel(pressure_panel_, "Label38", ""));
   labels_.value("Label49")->setStyleSheet("font-weight: bold");
-  updown1_ = new QSpinBox(panel2_);
-  updown1_->setObjectName("UpDown1");
-  updown1_->setRange(800, 1200);
-  updown1_->setSingleStep(1);
-  updown1_->setValue(1013);
-  updown1_->setKeyboardTracking(false);
-  updown1_->setSuffix(" hPa");
+  pressure_spin_ = new QSpinBox(pressure_panel_);
+  pressure_spin_->setObjectName("UpDown1");
+  pressure_spin_->setRange(800, 1200);
+  pressure_spin_->setSingleStep(1);
+  pressure_spin_->setValue(1013);
+  pressure_spin_->setKeyboardTracking(false);
+  pressure_spin_->setSuffix(" hPa");
   pgrid->addWidget(labels_.value("Label49"), 0, 0, 1, 4);
   pgrid->addWidget(labels_.value("Label17"), 1, 0);
   pgrid->addWidget(labels_.value("Label18"), 1, 1);
   pgrid->addWidget(labels_.value("Label19"), 1, 2);
-  pgrid->addWidget(updown1_, 1, 3);
+  pgrid->addWidget(pressure_spin_, 1, 3);
   pgrid->addWidget(labels_.value("Label38"), 2, 0, 1, 4);
-  col->addWidget(panel2_);
+  col->addWidget(pressure_panel_);
 
   // Legend.
-  QGridLayout* lgrid = FramedPanel(groupbox3_, "Panel1", &panel1_);
-  labels_.insert("Label48", NamedLabel(panel1_, "Label48", "LEGENDA:"));
+  QGridLayout* lgrid = FramedPanel(point_panel_, "Panel1", &legend_panel_);
+  labels_.insert("Label48", NamedLabel(legend_panel_, "Label48", "LEGENDA:"));
   lgrid->addWidget(labels_.value("Label48"), 0, 0, 1, 2);
   const char* legend[][2] = {{"Label47", "Label46"}, {"Label45", "Label44"}, {"Label43", "Label42"}};
   const char* legend_text[] = {"wilgotność względna [%]", "gęstość [kg/m3]", "entalpia [kJ/kg]"};
   for (int r = 0; r < 3; ++r) {
-    QLabel* sample = NamedLabel(panel1_, legend[r][0], "");
+    QLabel* sample = NamedLabel(legend_panel_, legend[r][0], "");
     sample->setFixedSize(24, 4);
-    QLabel* caption = NamedLabel(panel1_, legend[r][1], legend_text[r]);
+    QLabel* caption = NamedLabel(legend_panel_, legend[r][1], legend_text[r]);
     labels_.insert(legend[r][0], sample);
     labels_.insert(legend[r][1], caption);
     lgrid->addWidget(sample, r + 1, 0, Qt::AlignVCenter);
     lgrid->addWidget(caption, r + 1, 1);
   }
-  col->addWidget(panel1_);
+  col->addWidget(legend_panel_);
 
-  bitbtn1_ = new QPushButton("      ZAMKNIJ", groupbox3_);
-  bitbtn1_->setObjectName("BitBtn1");
-  col->addWidget(bitbtn1_);
+  close_button_ = new QPushButton("      ZAMKNIJ", point_panel_);
+  close_button_->setObjectName("BitBtn1");
+  col->addWidget(close_button_);
 
   // The point panel's own pop-up menu offers the point commands as well.
-  groupbox3_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  groupbox3_->addAction(NewCommand("Dodajpunkt3", "Dodaj punkt dowolny"));
-  groupbox3_->addAction(NewCommand("Definiujpunktmieszania3", "Definiuj punkt mieszania"));
-  groupbox3_->addAction(NewCommand("Definiujpunktchodzenia3", "Definiuj punkt chłodzenia"));
+  point_panel_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  point_panel_->addAction(NewCommand("Dodajpunkt3", "Dodaj punkt dowolny"));
+  point_panel_->addAction(NewCommand("Definiujpunktmieszania3", "Definiuj punkt mieszania"));
+  point_panel_->addAction(NewCommand("Definiujpunktchodzenia3", "Definiuj punkt chłodzenia"));
 
-  image2_ = new QLabel(central);
-  image2_->setObjectName("Image2");
-  image2_->setCursor(Qt::PointingHandCursor);
+  logo_label_ = new QLabel(central);
+  logo_label_->setObjectName("Image2");
+  logo_label_->setCursor(Qt::PointingHandCursor);
   logo_ = DefaultLogo();
-  image2_->setPixmap(logo_);
-  image2_->adjustSize();
-  image2_->installEventFilter(this);
+  logo_label_->setPixmap(logo_);
+  logo_label_->adjustSize();
+  logo_label_->installEventFilter(this);
 }
 
 void MainWindow::BuildZoomButtons(QWidget* central) {

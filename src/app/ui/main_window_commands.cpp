@@ -15,13 +15,13 @@
 
 #include "app/ui/about_box.h"
 #include "app/ui/chart_settings_window.h"
-#include "app/ui/chart_view.h"
-#include "app/ui/file_dialogs.h"
-#include "app/ui/help_links.h"
+#include "chart/ui/chart_view.h"
+#include "app/ui/kit/file_dialogs.h"
+#include "app/ui/kit/help_links.h"
 #include "app/ui/help_window.h"
-#include "app/ui/language.h"
+#include "app/ui/kit/language.h"
 #include "app/ui/main_window.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/messages.h"
 #include "app/ui/update_check_window.h"
 #include "chart/geometry.h"
 #include "chart/range_widening.h"
@@ -85,16 +85,16 @@ void MainWindow::ConnectCommands() {
   }
 
   // Comfort zone: the box and the menu items stay in step.
-  connect(combo1_, &QComboBox::currentIndexChanged, this, &MainWindow::OnComfortComboChanged);
+  connect(comfort_combo_, &QComboBox::currentIndexChanged, this, &MainWindow::OnComfortComboChanged);
   for (int zone = 1; zone <= 5; ++zone)
     SetCommandHandler(kZoneItems[zone], [this, zone] { OnComfortMenuItem(zone); });
 
-  connect(combo2_, &QComboBox::currentIndexChanged, this, [this] { FullRedraw(); });
-  connect(combo3_, &QComboBox::currentIndexChanged, this, [this] {
+  connect(layout_combo_, &QComboBox::currentIndexChanged, this, [this] { FullRedraw(); });
+  connect(units_combo_, &QComboBox::currentIndexChanged, this, [this] {
     FullRedraw();
     emit UnitSystemChanged(settings_.chart.units);
   });
-  connect(updown1_, &QSpinBox::valueChanged, this, &MainWindow::OnPressureChanged);
+  connect(pressure_spin_, &QSpinBox::valueChanged, this, &MainWindow::OnPressureChanged);
 
   for (QAction* a : language_menu_->actions()) {
     const int number = a->data().toInt();
@@ -118,19 +118,19 @@ void MainWindow::ConnectCommands() {
   SetCommandHandler("BitBtn15Click", [this] { OpenHelpLink(HelpLinkPair::Videos, 1, PolishTicked(), this); });
   SetCommandHandler("BitBtn14Click", [this] {
     QWidget* button = findChild<QWidget*>("BitBtn14");
-    popup4_->popup(button->mapToGlobal(QPoint(0, button->height())));
+    picture_menu_->popup(button->mapToGlobal(QPoint(0, button->height())));
   });
 
-  connect(bitbtn1_, &QPushButton::clicked, this, &MainWindow::OnCloseButton);
-  connect(image1_, &ChartView::ContextMenuRequested, this, [this](QPoint global) { popup2_->popup(global); });
+  connect(close_button_, &QPushButton::clicked, this, &MainWindow::OnCloseButton);
+  connect(chart_view_, &ChartView::ContextMenuRequested, this, [this](QPoint global) { chart_menu_->popup(global); });
   connect(settings_window_, &ChartSettingsWindow::settingsAccepted, this, &MainWindow::OnSettingsAccepted);
   connect(settings_window_, &ChartSettingsWindow::redrawRequested, this, [this] { FullRedraw(); });
   connect(settings_window_, &ChartSettingsWindow::logoChosen, this, [this](const QString& path) {
     QPixmap picture(path);
     if (picture.isNull()) return;
     logo_ = picture.scaled(100, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    image2_->setPixmap(logo_);
-    image2_->adjustSize();
+    logo_label_->setPixmap(logo_);
+    logo_label_->adjustSize();
   });
 }
 
@@ -149,7 +149,7 @@ void MainWindow::ZoomDefault() {
 }
 
 void MainWindow::SyncComfortTicks() {
-  const int index = combo1_->currentIndex();
+  const int index = comfort_combo_->currentIndex();
   for (int zone = 1; zone <= 5; ++zone)
     if (QAction* a = Command(kZoneItems[zone])) a->setChecked(zone == index);
 }
@@ -162,12 +162,12 @@ void MainWindow::OnComfortComboChanged(int) {
 // A menu item selects its zone in the box; choosing the ticked one again
 // hides the zone.
 void MainWindow::OnComfortMenuItem(int zone_index) {
-  const int index = combo1_->currentIndex() == zone_index ? 0 : zone_index;
-  if (combo1_->currentIndex() == index) {
+  const int index = comfort_combo_->currentIndex() == zone_index ? 0 : zone_index;
+  if (comfort_combo_->currentIndex() == index) {
     SyncComfortTicks();
     return;
   }
-  combo1_->setCurrentIndex(index);  // ticks and redraws through the box
+  comfort_combo_->setCurrentIndex(index);  // ticks and redraws through the box
 }
 
 void MainWindow::OnPressureChanged(int hpa) {
@@ -183,8 +183,8 @@ void MainWindow::OnPressureChanged(int hpa) {
 
 void MainWindow::ApplyProjectPressure(double pb) {
   settings_.chart.pb = pb;
-  const QSignalBlocker block(updown1_);
-  updown1_->setValue(static_cast<int>(Rnd(pb / 100)));
+  const QSignalBlocker block(pressure_spin_);
+  pressure_spin_->setValue(static_cast<int>(Rnd(pb / 100)));
 }
 
 // ---- Language ---------------------------------------------------------------

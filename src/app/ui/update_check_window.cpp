@@ -8,7 +8,7 @@
 
 #include "app/help_links.h"
 #include "app/ui/about_box.h"
-#include "app/ui/help_links.h"
+#include "app/ui/kit/help_links.h"
 
 namespace orvanta {
 

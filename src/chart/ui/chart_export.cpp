@@ -12,11 +12,11 @@
 #include <cstdio>
 
 #include "app/settings_store.h"
-#include "app/ui/qsettings_store.h"
+#include "app/ui/kit/qsettings_store.h"
 #include "chart/geometry.h"
 #include "chart/range_widening.h"
 #include "chart/renderer.h"
-#include "chart/ui/jpeg_writer.h"
+#include "app/ui/kit/window_picture.h"
 #include "chart/ui/qt_canvas.h"
 #include "project/project_file.h"
 
@@ -37,7 +37,7 @@ QString Usage() {
          "FILE ends in .png, .bmp, .jpg, .jpeg, .svg or .pdf";
 }
 
-void Render(QPaintDevice& device, const ChartSettings& settings, ChartProject& project, int width, int height) {
+void Render(QPaintDevice& device, const ChartSettings& settings, const ChartProject& project, int width, int height) {
   QPainter painter(&device);
   chart::QtCanvas canvas(painter);
   chart::RenderChart(canvas, settings, project, width, height);
@@ -74,7 +74,7 @@ PictureFormat PictureFormatOf(const QString& path) {
   return PictureFormat::Unknown;
 }
 
-bool WriteChartPicture(const QString& path, const ChartSettings& settings, ChartProject& project, int width,
+bool WriteChartPicture(const QString& path, const ChartSettings& settings, const ChartProject& project, int width,
                        int height, QString* error) {
   const PictureFormat format = PictureFormatOf(path);
   if (format == PictureFormat::Unknown) {
@@ -226,6 +226,8 @@ int RunChartExport(const QStringList& args) {
     settings.pb = read.pb;
     settings.range = WidenRangeForProject(settings.range, project);
   }
+  // As in the full redraw: dependent points first, then the drawing.
+  project.RefreshDependentPoints();
 
   QString error;
   if (!WriteChartPicture(out_path, settings, project, width, height, &error)) {

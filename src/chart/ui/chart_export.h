@@ -20,11 +20,12 @@ enum class PictureFormat { Unknown, Png, Bmp, Jpeg, Svg, Pdf };
 // By extension (case-insensitive): .png, .bmp, .jpg/.jpeg, .svg, .pdf.
 PictureFormat PictureFormatOf(const QString& path);
 
-// Draws the chart on a width x height picture and writes it to `path` in the
+// Draws the chart (as it is: dependent points are not refreshed here) on a
+// width x height picture and writes it to `path` in the
 // format of its extension. The file is written completely or not at all
 // (temporary file renamed over the target). On failure returns false with
 // *error set.
-bool WriteChartPicture(const QString& path, const ChartSettings& settings, ChartProject& project, int width,
+bool WriteChartPicture(const QString& path, const ChartSettings& settings, const ChartProject& project, int width,
                        int height, QString* error);
 
 // The --export command. `args` are the command-line arguments without the

@@ -7,7 +7,7 @@
 #include <QStyleHints>
 #include <QTreeWidgetItem>
 
-#include "app/ui/chart_view.h"
+#include "chart/ui/chart_view.h"
 #include "project/ui/point_data_dialog.h"
 #include "project/ui/point_definition_dialog.h"
 #include "project/ui/point_dialog_common.h"
@@ -123,8 +123,7 @@ void ChartInteraction::Clicked(QPoint pos) {
     if (ValidIndex(dragged)) {
       ChartPoint moved = project_->point(dragged);
       moved.state = *StateAt(pos);
-      project_->ReplacePoint(dragged, moved, moved.name);
-      emit projectChanged();
+      if (project_->ReplacePoint(dragged, moved, moved.name)) emit projectChanged();
     }
     return;
   }
@@ -174,7 +173,11 @@ void ChartInteraction::DefineNewPoint() {
     ShowPointInfo(definition_dialog_->parentWidget(), QString::fromStdString(added.Message()));
     return;
   }
-  if (const auto process = definition_dialog_->process()) project_->AddProcess(*process);
+  if (const auto process = definition_dialog_->process()) {
+    // The point stays; a process the project cannot take is reported.
+    const EditResult joined = project_->AddProcess(*process);
+    if (!joined) ShowPointInfo(definition_dialog_->parentWidget(), QString::fromStdString(joined.Message()));
+  }
   emit projectChanged();
 }
 

@@ -1,7 +1,7 @@
 // The point windows and the chart interaction put into the main window: the
 // mouse on the chart and on the points tree, the point commands of the menus
 // and pop-up menus, the points tree refill at every redraw, the drag of the
-// point panel. Created once by the main window.
+// point panel. Created once, by the chart module.
 #pragma once
 
 #include <QObject>
@@ -9,44 +9,39 @@
 namespace orvanta {
 
 class ChartInteraction;
-class LibraryWindow;
-class MainWindow;
 class PointDataDialog;
 class PointDefinitionDialog;
 class PointsListWindow;
 class PanelDragHandle;
+class Workbench;
 
 class PointCommands : public QObject {
   Q_OBJECT
  public:
-  // Builds the windows (children of `window`, found by their form names
-  // "TForm27", "TForm29", "TForm31", "TForm5") and connects everything.
-  explicit PointCommands(MainWindow* window);
+  // Builds the windows (children of the workbench's window, found by their
+  // form names "TForm27", "TForm29", "TForm31") and connects everything.
+  explicit PointCommands(Workbench& workbench);
 
   ChartInteraction* interaction() const { return interaction_; }
   PointDefinitionDialog* definition_dialog() const { return definition_; }
   PointDataDialog* data_dialog() const { return data_; }
   PointsListWindow* points_list() const { return points_list_; }
-  LibraryWindow* library_window() const { return library_; }
 
   // "Dodaj punkt dowolny": the point data dialog in add mode.
   void AddFreePoint(bool clear_inputs);
   // "Zapamiętaj punkt w bibliotece" for the selected point.
   void StoreSelectedPointInLibrary();
-  // "Wczytaj punkt z biblioteki".
-  void OpenLibrary();
   // "Eksportuj wartości punktów do pliku *.txt".
   void ExportPoints();
 
  private:
   void AfterRedraw();
 
-  MainWindow* window_;
+  Workbench& workbench_;
   ChartInteraction* interaction_;
   PointDefinitionDialog* definition_;
   PointDataDialog* data_;
   PointsListWindow* points_list_;
-  LibraryWindow* library_;
   PanelDragHandle* panel_drag_ = nullptr;
 };
 

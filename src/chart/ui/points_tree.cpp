@@ -4,8 +4,8 @@
 #include <QSaveFile>
 #include <QTreeWidget>
 
-#include "app/ui/file_dialogs.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/file_dialogs.h"
+#include "app/ui/kit/messages.h"
 #include "chart/readout.h"
 #include "project/chart_project.h"
 #include "project/ui/point_dialog_common.h"

@@ -9,8 +9,8 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "app/ui/language.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/language.h"
+#include "app/ui/kit/messages.h"
 #include "project/points_library.h"
 #include "project/ui/point_dialog_common.h"
 
@@ -36,6 +36,7 @@ bool StorePointInLibrary(QWidget* parent, const ChartPoint& point, const QString
 LibraryWindow::LibraryWindow(ChartProject* project, QWidget* parent)
     : QDialog(parent), project_(project), path_(PointsLibraryPath()) {
   setObjectName("TForm5");
+  RegisterCaptionRows(LibraryWindowCaptionRows());
   setWindowTitle("BIBLIOTEKA PUNKTÓW");
   setModal(true);
 

@@ -5,13 +5,18 @@
 
 #include <QDialog>
 #include <QString>
+#include <span>
 #include <vector>
 
+#include "app/caption_map.h"
 #include "project/chart_project.h"
 
 class QListWidget;
 
 namespace orvanta {
+
+// The caption rows of "TForm5" (in its _captions.cpp).
+std::span<const CaptionRow> LibraryWindowCaptionRows();
 
 // The library file in the user's data folder (created when missing).
 QString PointsLibraryPath();

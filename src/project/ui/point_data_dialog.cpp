@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/ui/language.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/language.h"
+#include "app/ui/kit/messages.h"
 #include "chart/range_widening.h"
 #include "project/ui/point_dialog_common.h"
 #include "project/ui/points_list_window.h"
@@ -57,6 +57,7 @@ PointDataDialog::PointDataDialog(ChartProject* project, ChartSettings* settings,
                                  QWidget* parent)
     : QDialog(parent), project_(project), settings_(settings), points_list_(points_list) {
   setObjectName("TForm29");
+  RegisterCaptionRows(PointDataDialogCaptionRows());
   setWindowTitle("DANE PUNKTU");
   setModal(true);
 
@@ -451,6 +452,9 @@ bool PointDataDialog::StoreFromFields() {
   }
   const double t_si = TemperatureFromDisplay(*t_shown, units);
   const double x_si = MoistureFromDisplay(*x_shown, units);
+  // The ranges widen to the typed point before the limit, name and table
+  // checks below, so a point refused by them may still have widened the
+  // ranges (the refusals by sign and by empty fields above come first).
   settings_->range = WidenRangeForPoint(settings_->range, t_si, x_si);
   const int limit_text = units == UnitSystem::IP ? StoredPointLimitTextIP(*t_shown, *x_shown)
                                                  : StoredPointLimitText(t_si, x_si);
@@ -519,7 +523,12 @@ bool PointDataDialog::StoreFromFields() {
     ShowPointInfo(this, QString::fromStdString(stored.Message()));
     return false;
   }
-  if (process) project_->AddProcess(*process);
+  if (process) {
+    // Checked above, so only an unforeseen refusal lands here: the point is
+    // kept and the user told that the process was not.
+    const EditResult joined = project_->AddProcess(*process);
+    if (!joined) ShowPointInfo(this, QString::fromStdString(joined.Message()));
+  }
   project_->set_modified(true);
   emit projectChanged();
   return true;

@@ -7,7 +7,9 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <span>
 
+#include "app/caption_map.h"
 #include "chart/chart_settings.h"
 #include "project/chart_project.h"
 #include "project/point_input.h"
@@ -24,13 +26,18 @@ class QSpinBox;
 
 namespace orvanta {
 
+// The caption rows of "TForm29" (in its _captions.cpp).
+std::span<const CaptionRow> PointDataDialogCaptionRows();
+
 class PointsListWindow;
 
 class PointDataDialog : public QDialog {
   Q_OBJECT
  public:
   // `settings` gives the unit system, the chart pressure and the default
-  // label position, and has its ranges widened to contain a stored point.
+  // label position. OK widens its ranges to the typed point once the point
+  // passed the sign and empty-field checks, before the limit, name and
+  // table checks: a point refused by those may still widen the ranges.
   PointDataDialog(ChartProject* project, ChartSettings* settings, PointsListWindow* points_list,
                   QWidget* parent = nullptr);
 

@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ui/language.h"
+#include "app/ui/kit/language.h"
 #include "project/point_input.h"
 #include "project/ui/point_dialog_common.h"
 #include "psychro/number_text.h"
@@ -54,6 +54,7 @@ std::optional<double> ReadNumber(const QLineEdit* e) {
 PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidget* parent)
     : QDialog(parent), project_(project) {
   setObjectName("TForm27");
+  RegisterCaptionRows(PointDefinitionDialogCaptionRows());
   setWindowTitle("DEFINICJA PUNKTU");
   setModal(true);
 

@@ -5,7 +5,9 @@
 
 #include <QDialog>
 #include <optional>
+#include <span>
 
+#include "app/caption_map.h"
 #include "project/chart_project.h"
 #include "psychro/units.h"
 
@@ -16,6 +18,9 @@ class QLineEdit;
 class QRadioButton;
 
 namespace orvanta {
+
+// The caption rows of "TForm27" (in its _captions.cpp).
+std::span<const CaptionRow> PointDefinitionDialogCaptionRows();
 
 class PointDefinitionDialog : public QDialog {
   Q_OBJECT

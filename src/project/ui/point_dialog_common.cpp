@@ -7,19 +7,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/ui/language.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/language.h"
+#include "app/ui/kit/messages.h"
 #include "project/chart_project.h"
 #include "psychro/number_text.h"
 
 namespace orvanta {
-
-char UiDecimalSeparator() {
-  const QString sep = QLocale().decimalPoint();
-  return sep.size() == 1 && sep.at(0).unicode() < 128 ? sep.at(0).toLatin1() : '.';
-}
-
-QString UiNumberText(double v) { return QString::fromStdString(NumberText(v, UiDecimalSeparator())); }
 
 QGroupBox* MakeLabelPositionGroup(QWidget* parent, const QString& group_name,
                                   const std::array<const char*, 4>& button_names, QButtonGroup** group) {

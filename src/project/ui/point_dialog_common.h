@@ -1,11 +1,12 @@
 // Pieces the point dialogs, the points list and the chart interaction share:
-// the label-position buttons, the locale's decimal separator, and the
+// the label-position buttons and the
 // messages about a full table or invalid input.
 #pragma once
 
 #include <QString>
 #include <array>
 
+#include "app/ui/kit/locale_numbers.h"
 #include "project/label_position.h"
 
 class QButtonGroup;
@@ -16,9 +17,6 @@ class QWidget;
 
 namespace orvanta {
 
-// The decimal separator of the user's locale.
-char UiDecimalSeparator();
-QString UiNumberText(double v);
 
 // A group box with the four radio buttons "DÓŁ", "PRAWA", "GÓRA", "LEWA"
 // (`button_names` in that order), the button ids being the LabelPosition values.

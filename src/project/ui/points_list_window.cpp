@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/language.h"
+#include "app/ui/kit/language.h"
 #include "project/chart_project.h"
 #include "project/ui/point_dialog_common.h"
 
@@ -13,6 +13,7 @@ namespace orvanta {
 PointsListWindow::PointsListWindow(const ChartProject* project, QWidget* parent)
     : QDialog(parent), project_(project) {
   setObjectName("TForm31");
+  RegisterCaptionRows(PointsListWindowCaptionRows());
   setWindowTitle("LISTA PUNKTÓW");
   setModal(true);
   list_ = new QListWidget(this);

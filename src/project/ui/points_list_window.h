@@ -5,10 +5,16 @@
 #include <QDialog>
 #include <QString>
 #include <optional>
+#include <span>
+
+#include "app/caption_map.h"
 
 class QListWidget;
 
 namespace orvanta {
+
+// The caption rows of "TForm31" (in its _captions.cpp).
+std::span<const CaptionRow> PointsListWindowCaptionRows();
 
 class ChartProject;
 

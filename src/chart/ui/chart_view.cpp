@@ -1,4 +1,4 @@
-#include "app/ui/chart_view.h"
+#include "chart/ui/chart_view.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "app/ui/data_dir.h"
+#include "app/ui/kit/data_dir.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/ui/language.h"
+#include "app/ui/kit/language.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,8 +22,8 @@
 
 #include "app/caption_map.h"
 #include "app/language_texts.h"
-#include "app/ui/data_dir.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/data_dir.h"
+#include "app/ui/kit/messages.h"
 
 namespace orvanta {
 namespace {

@@ -1,6 +1,7 @@
-#include "app/ui/help_links.h"
+#include "app/ui/kit/help_links.h"
 
 #include <QDesktopServices>
+#include <QPushButton>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -11,8 +12,8 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "app/ui/language.h"
-#include "app/ui/messages.h"
+#include "app/ui/kit/language.h"
+#include "app/ui/kit/messages.h"
 
 namespace orvanta {
 namespace {
@@ -130,5 +131,15 @@ bool OpenExternally(const QUrl& url) {
 }
 
 void SetExternalOpener(std::function<bool(const QUrl&)> opener) { Opener() = std::move(opener); }
+
+QPushButton* MakeHelpLinkButton(QWidget* parent, const QString& object_name, const QString& text,
+                                HelpLinkPair pair, int line) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(object_name);
+  QObject::connect(button, &QPushButton::clicked, button, [button, pair, line] {
+    OpenHelpLink(pair, line, button->window());
+  });
+  return button;
+}
 
 }  // namespace orvanta

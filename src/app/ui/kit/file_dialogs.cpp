@@ -1,4 +1,4 @@
-#include "app/ui/file_dialogs.h"
+#include "app/ui/kit/file_dialogs.h"
 
 #include <QDir>
 #include <QFileDialog>

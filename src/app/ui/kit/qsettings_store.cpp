@@ -1,4 +1,4 @@
-#include "app/ui/qsettings_store.h"
+#include "app/ui/kit/qsettings_store.h"
 
 namespace orvanta {
 

@@ -1,4 +1,10 @@
-#include "chart/ui/jpeg_writer.h"
+#include "app/ui/kit/window_picture.h"
+
+#include <QUrl>
+#include <QWidget>
+
+#include "app/ui/kit/help_links.h"
+#include "app/ui/kit/messages.h"
 
 #include <QSaveFile>
 #include <csetjmp>
@@ -79,6 +85,30 @@ bool SaveJpeg(const QImage& image, const QString& path, QString* error) {
     SetError(error, file.errorString());
     return false;
   }
+  return true;
+}
+
+QImage GrabWindow(QWidget* window) {
+  if (!window) return {};
+  return window->grab().toImage();
+}
+
+bool SaveWindowPicture(QWidget* window, const QString& path, QString* error) {
+  const QImage image = GrabWindow(window);
+  if (image.isNull()) {
+    if (error) *error = QStringLiteral("The window has no picture.");
+    return false;
+  }
+  return SaveJpeg(image, path, error);
+}
+
+bool SaveAndOpenWindowPicture(QWidget* window, const QString& path) {
+  QString error;
+  if (!SaveWindowPicture(window, path, &error)) {
+    Messages::Info(window, QStringLiteral("ORVANTA INFO"), error);
+    return false;
+  }
+  OpenExternally(QUrl::fromLocalFile(path));
   return true;
 }
 

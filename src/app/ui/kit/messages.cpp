@@ -1,4 +1,4 @@
-#include "app/ui/messages.h"
+#include "app/ui/kit/messages.h"
 
 #include <QWidget>
 

@@ -9,6 +9,7 @@
 
 #include "app/help_links.h"
 
+class QPushButton;
 class QWidget;
 
 namespace orvanta {
@@ -40,5 +41,11 @@ bool FetchSmallFile(const QUrl& url, QByteArray* content, bool* no_connection, i
 // Tests replace the opener so nothing is launched.
 bool OpenExternally(const QUrl& url);
 void SetExternalOpener(std::function<bool(const QUrl&)> opener);
+
+// A help button ("Wiedza", "YouTube", "Instrukcja" …): a push button with
+// that objectName and text whose click opens line `line` of the link file
+// of `pair` (OpenHelpLink, with the language choice at the time of the click).
+QPushButton* MakeHelpLinkButton(QWidget* parent, const QString& object_name, const QString& text,
+                                HelpLinkPair pair, int line);
 
 }  // namespace orvanta

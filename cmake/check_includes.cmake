@@ -1,0 +1,68 @@
+# Which layer may include which (cmake -DSRC=<src dir> -P check_includes.cmake).
+#   core  src/<subsystem>/ outside ui/: no Qt, nothing from any ui/ folder;
+#   kit   src/app/ui/kit/: Qt, cores and the kit only;
+#   module src/<subsystem>/ui/: the kit, its own ui/, cores, and the UI modules
+#         listed in ORVANTA_UI_MODULE_USES below — never the shell (src/app/ui/);
+#   shell src/app/ui/ (outside kit/): anything.
+# Fails with a list of the offending lines.
+
+# Subsystem UI modules a module may use besides the kit (keep in step with
+# the orvanta_ui_module() calls in CMakeLists.txt).
+set(ORVANTA_UI_MODULE_USES_chart project)
+
+get_filename_component(SRC "${SRC}" ABSOLUTE)
+if(NOT SRC)
+  message(FATAL_ERROR "SRC not set")
+endif()
+file(GLOB_RECURSE files "${SRC}/*.h" "${SRC}/*.cpp")
+set(errors "")
+foreach(f IN LISTS files)
+  file(RELATIVE_PATH rel "${SRC}" "${f}")
+  string(REGEX MATCH "^[^/]+" subsystem "${rel}")
+  if(rel MATCHES "^app/ui/kit/")
+    set(layer kit)
+  elseif(rel MATCHES "^app/ui/")
+    set(layer shell)
+  elseif(rel MATCHES "^[^/]+/ui/")
+    set(layer module)
+  else()
+    set(layer core)
+  endif()
+  if(layer STREQUAL "shell")
+    continue()
+  endif()
+  file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS lines)
+    set(bad "")
+    if(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)")
+      if(layer STREQUAL "core")
+        set(bad "Qt in core")
+      endif()
+    elseif(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+      set(inc "${CMAKE_MATCH_1}")
+      if(inc MATCHES "^([^/]+)/ui/")
+        set(target_sub "${CMAKE_MATCH_1}")
+        if(layer STREQUAL "core")
+          set(bad "core includes a window")
+        elseif(inc MATCHES "^app/ui/kit/")
+          # the kit is below every window
+        elseif(layer STREQUAL "kit")
+          set(bad "the kit includes a window")
+        elseif(target_sub STREQUAL "app")
+          set(bad "a subsystem's window includes the shell")
+        elseif(NOT target_sub STREQUAL subsystem)
+          list(FIND ORVANTA_UI_MODULE_USES_${subsystem} "${target_sub}" allowed)
+          if(allowed LESS 0)
+            set(bad "${subsystem}/ui may not include ${target_sub}/ui")
+          endif()
+        endif()
+      endif()
+    endif()
+    if(bad)
+      string(APPEND errors "  src/${rel}: ${line}   (${bad})\n")
+    endif()
+  endforeach()
+endforeach()
+if(errors)
+  message(FATAL_ERROR "Include rules broken:\n${errors}")
+endif()

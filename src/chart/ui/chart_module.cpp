@@ -1,0 +1,10 @@
+#include "chart/ui/chart_module.h"
+
+#include "app/ui/kit/workbench.h"
+#include "chart/ui/point_commands.h"
+
+namespace orvanta {
+
+void RegisterChartModule(Workbench& workbench) { new PointCommands(workbench); }
+
+}  // namespace orvanta

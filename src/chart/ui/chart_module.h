@@ -1,0 +1,12 @@
+// The chart's windows and commands: the mouse on the chart and the readout,
+// the points tree and its export, the point commands of menus and pop-ups,
+// the drag of the point panel.
+#pragma once
+
+namespace orvanta {
+
+class Workbench;
+
+void RegisterChartModule(Workbench& workbench);
+
+}  // namespace orvanta

@@ -1,0 +1,14 @@
+// The project's windows and commands that need nothing of the chart: the
+// points library window ("Wczytaj punkt z biblioteki").
+#pragma once
+
+namespace orvanta {
+
+class LibraryWindow;
+class Workbench;
+
+// Builds the library window (a child of the workbench's window) and
+// registers its commands. Returns the window.
+LibraryWindow* RegisterProjectModule(Workbench& workbench);
+
+}  // namespace orvanta

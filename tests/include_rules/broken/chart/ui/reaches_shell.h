@@ -1,0 +1,3 @@
+// A subsystem window that reaches into the shell: refused.
+#pragma once
+#include "app/ui/main_window.h"

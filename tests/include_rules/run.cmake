@@ -1,0 +1,22 @@
+# The include check passes on the source tree and refuses each header of
+# broken/ (copied alone into an empty tree), naming it.
+#   cmake -DSRC=<src> -DCHECK=<check_includes.cmake> -DHERE=<this folder> -DWORK=<scratch dir> -P run.cmake
+execute_process(COMMAND ${CMAKE_COMMAND} -DSRC=${SRC} -P ${CHECK} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the source tree breaks the include rules:\n${out}")
+endif()
+file(GLOB_RECURSE broken RELATIVE "${HERE}/broken" "${HERE}/broken/*.h")
+if(NOT broken)
+  message(FATAL_ERROR "no broken examples found")
+endif()
+foreach(rel IN LISTS broken)
+  file(REMOVE_RECURSE "${WORK}")
+  get_filename_component(dir "${WORK}/${rel}" DIRECTORY)
+  file(MAKE_DIRECTORY "${dir}")
+  file(COPY "${HERE}/broken/${rel}" DESTINATION "${dir}")
+  execute_process(COMMAND ${CMAKE_COMMAND} -DSRC=${WORK} -P ${CHECK} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(rc EQUAL 0 OR NOT out MATCHES "src/${rel}")
+    message(FATAL_ERROR "${rel} was not refused:\n${out}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${WORK}")
