@@ -21,6 +21,20 @@ void BM_DewPointTemperature(benchmark::State& st) {
 }
 BENCHMARK(BM_DewPointTemperature);
 
+// The step-by-step definitions, for the ratio in the same run.
+void BM_WetBulbTemperatureStepped(benchmark::State& st) {
+  for (auto _ : st)
+    for (double t = -30; t <= 40; t += 10)
+      for (double x = 0.0005; x <= 0.02; x += 0.004) benchmark::DoNotOptimize(orvanta::WetBulbTemperatureStepped(kPb, t, x));
+}
+BENCHMARK(BM_WetBulbTemperatureStepped);
+
+void BM_DewPointTemperatureStepped(benchmark::State& st) {
+  for (auto _ : st)
+    for (double x = 0.0005; x <= 0.02; x += 0.0005) benchmark::DoNotOptimize(orvanta::DewPointTemperatureStepped(kPb, x));
+}
+BENCHMARK(BM_DewPointTemperatureStepped);
+
 void BM_StateFromTX(benchmark::State& st) {
   for (auto _ : st)
     for (double t = -30; t <= 40; t += 10)

@@ -1,6 +1,7 @@
 #include "psychro/air.h"
 
 #include <cmath>
+#include <vector>
 
 namespace orvanta {
 
@@ -39,27 +40,97 @@ double AirEnthalpy(double t, double x) { return 1.005 * t + x * (2501 + 1.84 * t
 
 double MoistureFromEnthalpy(double i, double t) { return (i - 1.005 * t) / (2501 + 1.84 * t); }
 
+namespace {
+
+// Smallest k in [1, k_max] with hit(k), for a predicate that is false up to
+// some k and true from there on; 0 when hit(k_max) is false. Galloping then
+// bisection: the same k as a walk k = 1, 2, ... at a few dozen evaluations.
+template <class Hit>
+long FirstHit(long k_max, Hit hit) {
+  long lo = 0, hi = 1;  // hit(lo) is false (k = 0 is never a hit)
+  while (!hit(hi)) {
+    if (hi == k_max) return 0;
+    lo = hi;
+    hi = hi > k_max / 2 ? k_max : hi * 2;
+  }
+  while (hi - lo > 1) {
+    const long mid = lo + (hi - lo) / 2;
+    (hit(mid) ? hi : lo) = mid;
+  }
+  return hi;
+}
+
+constexpr long kWetBulbMaxSteps = 2'000'000;
+constexpr int kDewPointMaxSteps = 100'000;
+
+// Whether the saturated state on the isenthalp i0 at tw has phi >= 1.
+bool SaturatedAt(double pb, double i0, double tw) {
+  const double xs = (i0 - 1.005 * tw) / (1.84 * tw + 2501);
+  return pb / SaturationPressure(tw) * xs / (xs + 0.622) >= 1;
+}
+
+// The dew-point grid as the search walks it: -40 plus 0.1 added k times, with
+// the rounding of each addition (not -40 + k/10).
+const std::vector<double>& DewPointGrid() {
+  static const std::vector<double> grid = [] {
+    std::vector<double> g(kDewPointMaxSteps + 1);
+    double td = -40;
+    g[0] = td;
+    for (int k = 1; k <= kDewPointMaxSteps; ++k) g[k] = td = td + 0.1;
+    return g;
+  }();
+  return grid;
+}
+
+}  // namespace
+
 double WetBulbTemperature(double pb, double t, double x) {
   if (!std::isfinite(pb) || !std::isfinite(t) || !std::isfinite(x)) return NAN;
   const double i0 = AirEnthalpy(t, x);
-  // The saturation formula has a pole at -237.3 °C; every unsaturated state
-  // with x >= 0 saturates above it. The bound only stops absurd inputs.
-  constexpr long kMaxSteps = 2'000'000;
-  for (long k = 1; k <= kMaxSteps; ++k) {
-    const double tw = t - k * 0.01;  // on the grid, no accumulated error
-    const double xs = (i0 - 1.005 * tw) / (1.84 * tw + 2501);
-    const double phis = pb / SaturationPressure(tw) * xs / (xs + 0.622);
-    if (phis >= 1) return t - (k - 1) * 0.01;
+  // Walk down the isenthalp in 0.01 K steps (t - k*0.01, no accumulated
+  // error) to the first saturated state; the result is the step before it.
+  // For pb > 0, x >= 0 and t above the saturation formula's pole at -237.3 °C
+  // phi grows with every step, so the first saturated step is found by
+  // bisection; other inputs walk the steps one by one. The bound only stops
+  // absurd inputs.
+  const auto hit = [&](long k) { return SaturatedAt(pb, i0, t - k * 0.01); };
+  // Bisection stays above the pole: past it phi falls again.
+  const double steps_to_pole = (t + 237.29) / 0.01;
+  if (pb > 0 && x >= 0 && steps_to_pole >= 1) {
+    const long k_cap = steps_to_pole >= kWetBulbMaxSteps ? kWetBulbMaxSteps : static_cast<long>(steps_to_pole);
+    const long k = FirstHit(k_cap, hit);
+    if (k > 0) return t - (k - 1) * 0.01;
+    if (k_cap == kWetBulbMaxSteps) return NAN;
   }
+  return WetBulbTemperatureStepped(pb, t, x);
+}
+
+double WetBulbTemperatureStepped(double pb, double t, double x) {
+  if (!std::isfinite(pb) || !std::isfinite(t) || !std::isfinite(x)) return NAN;
+  const double i0 = AirEnthalpy(t, x);
+  for (long k = 1; k <= kWetBulbMaxSteps; ++k)
+    if (SaturatedAt(pb, i0, t - k * 0.01)) return t - (k - 1) * 0.01;
   return NAN;
 }
 
 double DewPointTemperature(double pb, double x) {
   if (!std::isfinite(pb) || !std::isfinite(x)) return NAN;
+  // Above -40 °C the saturation pressure rises with t, so the relative
+  // humidity of x falls (or keeps its sign) step by step: bisection over the
+  // step index finds the walk's first unsaturated step.
+  const std::vector<double>& grid = DewPointGrid();
+  const long k = FirstHit(kDewPointMaxSteps, [&](long k) {
+    return RelativeHumidity(pb, SaturationPressure(grid[k]), x) < 1;
+  });
+  return k == 0 ? NAN : grid[k];
+}
+
+double DewPointTemperatureStepped(double pb, double x) {
+  if (!std::isfinite(pb) || !std::isfinite(x)) return NAN;
   double td = -40;
   // Above ~350 °C the saturation pressure exceeds any chart pressure, so the
   // bound is never reached for sensible input.
-  for (int k = 1; k <= 100'000; ++k) {
+  for (int k = 1; k <= kDewPointMaxSteps; ++k) {
     td = td + 0.1;
     if (RelativeHumidity(pb, SaturationPressure(td), x) < 1) return td;
   }

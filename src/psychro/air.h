@@ -51,6 +51,10 @@ double WetBulbTemperature(double pb, double t, double x);
 // first grid value -40 + k*0.1 (k >= 1) at which the air is unsaturated.
 // NaN for non-finite input.
 double DewPointTemperature(double pb, double x);
+// The same two searches walking every step one by one: the definition the
+// fast searches above must reproduce bit for bit (tests and benchmarks).
+double WetBulbTemperatureStepped(double pb, double t, double x);
+double DewPointTemperatureStepped(double pb, double x);
 // y at xq on the straight line through (xA, yA) and (xB, yB).
 double Interpolate(double xq, double xA, double yA, double xB, double yB);
 // Altitude above sea level [m] from a barometric pressure [hPa]; 0 when the
