@@ -215,3 +215,54 @@ TEST(EnergyReadout, HourUnderTheMouse) {
 
 }  // namespace
 }  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+TEST(EnergyInputsRules, RecirculationText) {
+  EXPECT_EQ(ParseRecirculation("30").value, 30);
+  EXPECT_TRUE(ParseRecirculation(" 0 ").ok);
+  const RecirculationEdit over = ParseRecirculation("150");
+  EXPECT_TRUE(over.ok);
+  EXPECT_EQ(over.value, 100);
+  EXPECT_TRUE(over.replaced);
+  EXPECT_FALSE(ParseRecirculation("100").replaced);
+  for (const char* bad : {"", "37,5", "37.5", "abc", "1e2", "-", "99999999999"})
+    EXPECT_FALSE(ParseRecirculation(bad).ok) << bad;
+}
+
+TEST(EnergyChart, ScalesAndMonthTicks) {
+  // −10 °C all year except 25 °C at position 100: ky = 400/(10 + 25 + 20).
+  const auto year = energy_test::MakeYear(
+      [](int k) { return k == 100 ? std::pair{25.0, 50.0} : std::pair{-10.0, 80.0}; });
+  WeeklyTimetable tt;
+  tt.day_on[0] = true;
+  tt.hours[0][0] = true;
+  const EnergyResults r = ComputeEnergy(EnergyInputs{}, tt, year);
+  ASSERT_TRUE(r.ok());
+  const YearChartScale s = YearChart(r, year, 400);
+  EXPECT_DOUBLE_EQ(s.ky, 400.0 / 55);
+  // L is the humidification of a −10 °C hour, 3.71126 kWh (above its 2.01 kWh heating).
+  EXPECT_NEAR(r.largest_hourly, 3.71126, 1e-4);
+  EXPECT_DOUBLE_EQ(s.ke, 400 / (1.1 * r.largest_hourly) / 2);
+  ASSERT_EQ(s.month_starts.size(), 11u);
+  EXPECT_EQ(s.month_starts.front(), 31 * 24);
+  EXPECT_EQ(s.month_starts.back(), 8760 - 31 * 24);
+  EXPECT_EQ(YearChartX(0, 876), 0);
+  EXPECT_EQ(YearChartX(8759, 876), 876);
+  EXPECT_EQ(YearChartX(4379, 876), 438);
+
+  // No hour ticked: the temperature bars, no energy scale.
+  const EnergyResults none = ComputeEnergy(EnergyInputs{}, WeeklyTimetable{}, year);
+  EXPECT_EQ(YearChart(none, year, 400).ke, 0);
+  EXPECT_DOUBLE_EQ(YearChart(none, year, 400).ky, 400.0 / 55);
+  // Hours that need nothing (mild air, only the fans on): no division by zero.
+  EnergyInputs fans_only;
+  fans_only.sections = {false, false, false, false, true, true};
+  const EnergyResults mild = ComputeEnergy(fans_only, tt, energy_test::ConstantYear(16, 60));
+  ASSERT_TRUE(mild.ok());
+  EXPECT_EQ(YearChart(mild, year, 400).ke, 0);
+}
+
+}  // namespace
+}  // namespace orvanta

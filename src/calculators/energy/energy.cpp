@@ -383,6 +383,43 @@ EnergyHourTexts HourTexts(const EnergyResults& r, std::span<const ClimateHour> y
   return t;
 }
 
+RecirculationEdit ParseRecirculation(std::string_view text) {
+  RecirculationEdit e;
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  std::string_view digits = text;
+  const bool negative = !digits.empty() && digits.front() == '-';
+  if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+  if (digits.empty() || digits.size() > 9) return e;
+  int v = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return e;
+    v = v * 10 + (c - '0');
+  }
+  e.ok = true;
+  e.value = negative ? -v : v;
+  if (e.value > 100) {
+    e.value = 100;
+    e.replaced = true;
+  }
+  return e;
+}
+
+YearChartScale YearChart(const EnergyResults& r, std::span<const ClimateHour> year, int height) {
+  YearChartScale s;
+  if (!r.has_chart()) return s;
+  const ClimateStatistics& st = r.statistics;
+  s.ky = height / (std::fabs(st.t_min) + st.t_max + 20);
+  if (!r.operating.empty() && r.largest_hourly > 0) s.ke = height / (1.1 * r.largest_hourly) / 2;
+  for (size_t i = 1; i < year.size(); ++i)
+    if (year[i].month > year[i - 1].month) s.month_starts.push_back(static_cast<int>(i));
+  return s;
+}
+
+int YearChartX(int position, int width) {
+  return static_cast<int>(Rnd(static_cast<double>(position + 1) * width / kClimateHoursPerYear));
+}
+
 std::array<EnergyMonth, 12> MonthlyEnergy(const EnergyResults& r, const EnergyInputs& in,
                                           std::span<const ClimateHour> year) {
   std::array<EnergyMonth, 12> months{};

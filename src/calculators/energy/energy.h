@@ -233,6 +233,32 @@ struct EnergyHourTexts {
 EnergyHourTexts HourTexts(const EnergyResults& r, std::span<const ClimateHour> year, int position,
                           char decimal_separator);
 
+// `Edit27`: the recirculation degree as typed. A whole number above 100
+// becomes 100 (the edit then shows "100"); a text that is not a whole
+// number is refused with language text 824.
+struct RecirculationEdit {
+  bool ok = false;
+  int value = 0;          // [%]
+  bool replaced = false;  // the edit is to show "100"
+};
+RecirculationEdit ParseRecirculation(std::string_view text);
+
+// ---- The year chart ------------------------------------------------------
+
+// Scales of the year chart on a picture of width × height pixels: the
+// temperature bars from mid-height, the energy curves, the month ticks.
+struct YearChartScale {
+  double ky = 0;  // pixels per K: height/(|tmin| + tmax + 20)
+  // Pixels per kWh: height/(1.1·L)/2; 0 when no hour ran or every hourly
+  // value is zero (the curves lie on the axis).
+  double ke = 0;
+  std::vector<int> month_starts;  // positions whose month is above the previous record's
+};
+YearChartScale YearChart(const EnergyResults& r, std::span<const ClimateHour> year, int height);
+// x of the hour at `position` (0-based) on a chart `width` pixels wide:
+// rnd(hour·width/8760) with hour = position + 1.
+int YearChartX(int position, int width);
+
 // ---- Beyond the yearly figures: the months -------------------------------
 
 struct EnergyMonth {
