@@ -17,7 +17,7 @@ ChartProject FullProject() {
     ChartPoint p;
     p.name = "P" + std::to_string(k + 1);
     p.state = StateFromTPhi(project.pb(), -10 + k, 0.5);
-    project.AddPoint(p);
+    if (!project.AddPoint(p)) std::abort();
   }
   for (int k = 0; k < ChartProject::kProcessSlots; ++k) {
     AirProcess a;
@@ -25,7 +25,7 @@ ChartProject FullProject() {
     a.start_point = "P" + std::to_string(k + 1);
     a.end_point = "P" + std::to_string(k + 2);
     a.air_flow = 1000 + 100 * k;
-    project.AddProcess(a);
+    if (!project.AddProcess(a)) std::abort();
   }
   return project;
 }

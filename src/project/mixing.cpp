@@ -61,8 +61,8 @@ void MixingDefinitions::Refresh(ChartProject& project) const {
     point.coefficient_name.clear();
     // The refresh runs before every redraw and is not an edit by the user.
     const bool was_modified = project.modified();
-    project.ReplacePoint(p, point, point.name);
-    project.set_modified(was_modified);
+    // Same slot, same name: the replacement cannot be refused.
+    if (project.ReplacePoint(p, point, point.name)) project.set_modified(was_modified);
   }
 }
 
@@ -125,9 +125,8 @@ MixingOutcome AddMixingPoint(ChartProject& project, MixingDefinitions& list, con
     return text(kTextMixingProcessExists);
   }
   if (project.process_count() + 2 > ChartProject::kProcessSlots) return message(MixingMessage::ProjectFull);
-  project.AddProcess(p1);
-  project.AddProcess(p2);
-  out.processes_added = true;
+  // Both names are free and two slots are left, so neither can be refused.
+  out.processes_added = project.AddProcess(p1) && project.AddProcess(p2);
   return out;
 }
 

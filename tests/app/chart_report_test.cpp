@@ -209,8 +209,7 @@ TEST(ChartReport, PictureGoesToA28AndMovesDownWithTheAddedRows) {
 // parts are laid out the way that program writes them, as a template a user
 // restyled would be.
 TEST(ChartReport, TemplateResavedByASpreadsheetProgramStillWorks) {
-  const std::string source = __FILE__;
-  const std::string path = source.substr(0, source.rfind('/')) + "/data/resaved_template_SIEN.xlsx";
+  const std::string path = std::string(ORVANTA_DATA_SOURCE_DIR) + "/../tests/app/data/resaved_template_SIEN.xlsx";
   std::string error;
   auto wb = Workbook::Open(path, error);
   ASSERT_TRUE(wb) << error;
