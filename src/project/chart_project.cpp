@@ -277,7 +277,7 @@ void ChartProject::RefreshDependentPoints() {
   if (sa.i == sb.i) return;
   const double mass_flow = std::fabs(*q / (sa.i - sb.i) * 3600);
   const double volume_flow = mass_flow / sa.rho;
-  if (!std::isfinite(volume_flow)) return;
+  if (!std::isfinite(volume_flow) || volume_flow > kMaxAirFlow) return;  // no flow a process can carry
   const auto rounded = static_cast<double>(Rnd(volume_flow));
   for (int k = 0; k < process_count_; ++k) processes_[k].air_flow = rounded;
 }
