@@ -112,10 +112,11 @@ LibraryResult AppendLibraryPoint(const std::string& path, const ChartPoint& poin
 LibraryResult DeleteLibraryPoint(const std::string& path, int index) {
   LoadedFile f = Load(path);
   if (!f.status.ok()) return f.status;
-  if (index < 0 || static_cast<std::size_t>(index + 1) * kPointRecordSize > f.bytes.size()) {
+  // Compared as record counts: no product that could overflow.
+  if (index < 0 || static_cast<std::size_t>(index) >= f.bytes.size() / kPointRecordSize) {
     return {LibraryError::NoSuchRecord, {}};
   }
-  const auto first = f.bytes.begin() + static_cast<std::ptrdiff_t>(index * kPointRecordSize);
+  const auto first = f.bytes.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(index) * kPointRecordSize);
   f.bytes.erase(first, first + kPointRecordSize);
   return Write(path, f.bytes);
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -68,7 +69,10 @@ FileReadResult ReadFileBytes(const std::string& path, std::size_t max_bytes) {
     const int err = errno;
     if (err == ENOENT) return r;  // no such file (or a link to none)
     r.exists = true;
-    r.error = SystemText(err);
+    // A socket cannot be opened at all; say what it is rather than the system's puzzle.
+    struct stat st {};
+    r.error = ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode) ? KindText(st.st_mode)
+                                                                                          : SystemText(err);
     return r;
   }
   r.exists = true;
@@ -89,11 +93,16 @@ FileReadResult ReadFileBytes(const std::string& path, std::size_t max_bytes) {
     return r;
   }
   const std::size_t want = max_bytes + 1;
-  r.bytes.resize(want);
+  // The buffer follows what is really there (the file may change meanwhile).
+  const auto expected = static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0);
   std::size_t n = 0;
   int err = 0;
   while (n < want) {
-    const ssize_t got = ::read(fd, r.bytes.data() + n, want - n);
+    if (n == r.bytes.size()) {
+      const std::size_t grow = n < expected ? expected - n + 1 : std::size_t{1} << 16;
+      r.bytes.resize(n + std::min(grow, want - n));
+    }
+    const ssize_t got = ::read(fd, r.bytes.data() + n, r.bytes.size() - n);
     if (got < 0) {
       if (errno == EINTR) continue;
       err = errno;
