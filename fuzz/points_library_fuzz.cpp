@@ -16,6 +16,13 @@ using namespace orvanta;
 
 namespace {
 
+std::filesystem::path g_folder;
+
+void RemoveFolder() {
+  std::error_code ec;
+  std::filesystem::remove_all(g_folder, ec);
+}
+
 const std::string& LibraryPath() {
   static const std::string path = [] {
     // tmpfs where there is one: every store syncs the file to disk.
@@ -23,6 +30,8 @@ const std::string& LibraryPath() {
         std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
     const auto dir = base / ("orvanta-fuzz-library-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
+    g_folder = dir;
+    std::atexit(RemoveFolder);
     return (dir / kLibraryFileName).string();
   }();
   return path;
