@@ -245,6 +245,9 @@ std::string ResolveLinkCoefficient(const ChartProject& loaded, AirFlowLink& link
     if (FitText(name, AirFlowLink::kFileCoefficientNameCapacity) == link.coefficient_name) candidates.push_back(name);
   }
   if (candidates.empty()) return {};
+  // A name of exactly ten characters comes first, as it always did.
+  std::stable_partition(candidates.begin(), candidates.end(),
+                        [&](const std::string& name) { return name == link.coefficient_name; });
   if (candidates.size() == 1 || !link.enabled) {
     // A switched-off link changes no flow; the first match is as good as any.
     link.coefficient_name = candidates.front();

@@ -316,6 +316,28 @@ TEST(LinkPrefix, WhenTheFlowsDoNotDecideTheUserIsToldWhichWasTaken) {
   off.SetAirFlowLink(link);
   r = ProjectFromImage(ProjectImage(off), read);
   EXPECT_TRUE(r.notice.empty());
+  EXPECT_EQ(read.air_flow_link().coefficient_name, "Zyski ciepła biuro");
+}
+
+TEST(LinkPrefix, ANameOfExactlyTheKeptLengthIsNotTakenForALongerOne) {
+  // The link on the long name; another coefficient is named by its first ten characters.
+  ChartProject p = TwoOffices("12");
+  DirectionCoefficient first = p.coefficient(0);
+  first.name = "Zyski ciep";
+  first.heat_gain = "3";
+  ASSERT_TRUE(p.ReplaceCoefficient(0, first));
+  p.RefreshDependentPoints();
+  ChartProject read;
+  ProjectFileResult r = ProjectFromImage(ProjectImage(p), read);
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(read.air_flow_link().coefficient_name, "Zyski ciepła sala");
+  EXPECT_TRUE(r.notice.empty()) << r.notice;
+  // Linked to the short one itself, the short one comes back.
+  p.SetAirFlowLink({.process_name = "Out-Sup", .coefficient_name = "Zyski ciep", .enabled = true});
+  p.RefreshDependentPoints();
+  r = ProjectFromImage(ProjectImage(p), read);
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(read.air_flow_link().coefficient_name, "Zyski ciep");
 }
 
 TEST(LinkPrefix, TypingANameThatWouldMakeTheLinkAmbiguousIsRefused) {
