@@ -466,12 +466,21 @@ ProjectFileResult ReadProjectFile(const std::string& path, ChartProject& out, co
 ProjectFileResult WriteProjectFile(const std::string& path, const ChartProject& project) {
   ProjectFileResult result;
   const std::vector<std::uint8_t> image = ProjectImage(project);
+  result.pb = WrittenPressure(project.pb());
+  // Never write a file that would be refused on opening (e.g. a point a
+  // process dialog put beyond 200 °C): the old file stays, the user is told why.
+  ChartProject check;
+  const ProjectFileResult readable = ProjectFromImage(image, check, {.refresh_points = false});
+  if (!readable.ok()) {
+    result.error = ProjectFileError::CannotWrite;
+    result.detail = readable.detail + " (a file holding it could not be opened again)";
+    return result;
+  }
   const std::string error = WriteFileReplacing(path, image);
   if (!error.empty()) {
     result.error = ProjectFileError::CannotWrite;
     result.detail = error;
   }
-  result.pb = WrittenPressure(project.pb());
   return result;
 }
 

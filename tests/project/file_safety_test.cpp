@@ -212,6 +212,25 @@ TEST(FileValues, TheLimitsThemselvesAndAZeroPressureStillOpen) {
   EXPECT_EQ(zero.pb, kStandardPressure);
 }
 
+TEST(FileValues, AProjectTheReaderWouldRefuseIsNotWritten) {
+  ScratchDir dir;
+  const std::string path = dir.File("keep.ovt");
+  ASSERT_TRUE(WriteProjectFile(path, FullProject()).ok());
+  const Image before = FileBytes(path);
+  ChartProject hot = FullProject();
+  ChartPoint p = MakePoint("Suszarka", hot.pb(), 250, 5);  // made by a dialog without the typed limits
+  ASSERT_TRUE(hot.AddPoint(p));
+  const ProjectFileResult r = WriteProjectFile(path, hot);
+  EXPECT_EQ(r.error, ProjectFileError::CannotWrite);
+  EXPECT_TRUE(Contains(r.Message(), "point 6: the temperature 250 °C")) << r.Message();
+  EXPECT_TRUE(Contains(r.Message(), "unchanged")) << r.Message();
+  EXPECT_EQ(FileBytes(path), before);
+  ChartProject thin = FullProject();
+  thin.set_pb(50000);
+  EXPECT_EQ(WriteProjectFile(path, thin).error, ProjectFileError::CannotWrite);
+  EXPECT_EQ(FileBytes(path), before);
+}
+
 TEST(FileValues, ALinkedFlowBeyondAnyPlantIsNotApplied) {
   ChartProject p = FullProject();
   const int c = p.FindCoefficient("eps2");
