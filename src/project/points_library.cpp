@@ -105,7 +105,14 @@ LibraryResult AppendLibraryPoint(const std::string& path, const ChartPoint& poin
   }
   const std::size_t at = f.bytes.size();
   f.bytes.resize(at + kPointRecordSize);
-  EncodePointRecord(point, std::span<std::uint8_t>(f.bytes).subspan(at, kPointRecordSize));
+  const std::span<std::uint8_t> record = std::span<std::uint8_t>(f.bytes).subspan(at, kPointRecordSize);
+  EncodePointRecord(point, record);
+  // A record the list would stop at is not stored (it would hide nothing
+  // but itself, yet could never be listed or deleted).
+  std::string damage;
+  if (!DecodePointRecord(record, &damage)) {
+    return {LibraryError::CannotWrite, (damage.empty() ? std::string("the point has no name") : damage)};
+  }
   return Write(path, f.bytes);
 }
 

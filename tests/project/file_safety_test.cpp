@@ -231,6 +231,17 @@ TEST(FileValues, AProjectTheReaderWouldRefuseIsNotWritten) {
   EXPECT_EQ(FileBytes(path), before);
 }
 
+TEST(FileValues, ALibraryPointTheListWouldStopAtIsNotStored) {
+  ScratchDir dir;
+  const std::string path = dir.File(kLibraryFileName);
+  ASSERT_TRUE(AppendLibraryPoint(path, FullProject().point(0)).ok());
+  const Image before = FileBytes(path);
+  const LibraryResult r = AppendLibraryPoint(path, MakePoint("Hot", 101300, 250, 5));
+  EXPECT_EQ(r.error, LibraryError::CannotWrite);
+  EXPECT_TRUE(Contains(r.Message(), "the temperature 250 °C")) << r.Message();
+  EXPECT_EQ(FileBytes(path), before);
+}
+
 TEST(FileValues, ALinkedFlowBeyondAnyPlantIsNotApplied) {
   ChartProject p = FullProject();
   const int c = p.FindCoefficient("eps2");
