@@ -242,6 +242,35 @@ TEST(FileValues, ALibraryPointTheListWouldStopAtIsNotStored) {
   EXPECT_EQ(FileBytes(path), before);
 }
 
+TEST(FileValues, ATiedPointIsNeverMovedWhereNoAirIs) {
+  // A steep coefficient line through a dry point reaches x < 0 at 40 °C; a
+  // process line extended past its ends likewise.
+  ChartProject p;
+  const double pb = 101300;
+  ASSERT_TRUE(p.AddPoint(MakePoint("Dry", pb, 20, 0.5)));
+  ChartPoint tied = MakePoint("Tied", pb, 40, 3);
+  tied.on_coefficient = true;
+  tied.coefficient_name = "steep";
+  ASSERT_TRUE(p.AddPoint(tied));
+  ASSERT_TRUE(p.AddCoefficient({.name = "steep", .epsilon = 100, .point_name = "Dry"}));
+  ASSERT_TRUE(p.AddPoint(MakePoint("A", pb, 20, 1)));
+  ASSERT_TRUE(p.AddPoint(MakePoint("B", pb, 30, 0.5)));
+  ChartPoint on_line = MakePoint("OnAB", pb, 45, 2);
+  on_line.on_process = true;
+  on_line.process_name = "AB";
+  ASSERT_TRUE(p.AddPoint(on_line));
+  ASSERT_TRUE(p.AddProcess({.name = "AB", .start_point = "A", .end_point = "B"}));
+  const ChartProject before = p;
+  p.RefreshDependentPoints();
+  for (int k = 0; k < p.point_count(); ++k) {
+    EXPECT_GE(p.point(k).state.x, 0) << p.point(k).name;
+  }
+  EXPECT_EQ(p.point(1).state, before.point(1).state);
+  // Whatever the refresh did, the project still saves and opens.
+  ChartProject read;
+  EXPECT_TRUE(ProjectFromImage(ProjectImage(p), read).ok());
+}
+
 TEST(FileValues, ALinkedFlowBeyondAnyPlantIsNotApplied) {
   ChartProject p = FullProject();
   const int c = p.FindCoefficient("eps2");
