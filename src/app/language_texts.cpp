@@ -3,8 +3,9 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
+#include <string>
+
+#include "project/safe_file.h"
 
 namespace orvanta {
 
@@ -37,35 +38,49 @@ void LanguageTexts::Set(int n, std::string text) {
 }
 
 LanguageLoadResult LanguageTexts::LoadLanguageFile(const std::string& path, int code_page_for_fallback) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return {};
-  return LoadLanguageBytes(bytes, code_page_for_fallback);
+  const FileReadResult file = ReadFileBytes(path, kMaxLanguageFileBytes);
+  LanguageLoadResult refused;
+  if (!file.exists) {
+    refused.error = "the language file does not exist";
+  } else if (!file.ok) {
+    refused.error = "the language file cannot be read: " + file.error;
+  } else if (file.longer) {
+    refused.error = "the language file is larger than " + std::to_string(kMaxLanguageFileBytes >> 20) +
+                    " MB, far more than 1400 texts need";
+  } else {
+    return LoadLanguageBytes(
+        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()),
+        code_page_for_fallback);
+  }
+  return refused;
 }
 
 LanguageLoadResult LanguageTexts::LoadLanguageBytes(std::string_view bytes, int code_page_for_fallback) {
   LanguageLoadResult result;
   result.opened = true;
-  std::string decoded;
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  if (!IsValidUtf8(bytes)) {
-    decoded = DecodeCodePage(bytes, code_page_for_fallback);
-    bytes = decoded;
-    result.code_page_used = true;
-  }
   size_t pos = 0;
   while (pos < bytes.size()) {
     size_t end = bytes.find('\n', pos);
     const size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
     if (end == std::string_view::npos) end = bytes.size();
     std::string_view line = bytes.substr(pos, end - pos);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Any run of CRs before the LF (CR LF, CR CR LF from a twice-converted file).
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (result.lines == kLanguageTextCount) {
       result.truncated = true;
       break;
     }
-    texts_[static_cast<size_t>(result.lines)] = std::string(line);
+    // Each line on its own: UTF-8 where it is valid, the code page where not,
+    // so one stray byte does not turn the whole file into the code page.
+    std::string& entry = texts_[static_cast<size_t>(result.lines)];
+    if (IsValidUtf8(line)) {
+      entry = std::string(line);
+    } else {
+      entry = DecodeCodePage(line, code_page_for_fallback);
+      result.code_page_used = true;
+      ++result.code_page_lines;
+    }
     ++result.lines;
     pos = next;
   }

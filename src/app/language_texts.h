@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,8 +29,14 @@ struct LanguageLoadResult {
   bool opened = false;         // the file could be read
   int lines = 0;               // entries taken from the file (at most 1400)
   bool truncated = false;      // the file had more lines than the table
-  bool code_page_used = false; // the file was not UTF-8 and was decoded from its code page
+  bool code_page_used = false; // some lines were not UTF-8 and were decoded from the code page
+  int code_page_lines = 0;     // how many
+  std::string error;           // why the file was not opened (empty when it was)
 };
+
+// A language file larger than this is refused unread (1400 texts take a
+// small fraction of it).
+inline constexpr std::size_t kMaxLanguageFileBytes = std::size_t{4} << 20;
 
 class LanguageTexts {
  public:
@@ -38,11 +45,12 @@ class LanguageTexts {
   const std::string& Text(int n) const;
   void Set(int n, std::string text);
 
-  // Reads the file line by line into entries 1, 2, 3 … Lines end in LF or
-  // CR LF and are taken whole. Reading stops at entry 1400; entries a short
-  // file does not reach keep their earlier text. A file that is not valid
-  // UTF-8 is decoded from `code_page_for_fallback` (e.g. 1250). A file that
-  // cannot be opened changes nothing.
+  // Reads the file line by line into entries 1, 2, 3 … Lines end in LF
+  // after any number of CRs, which are dropped. Reading stops at entry 1400;
+  // entries a short file does not reach keep their earlier text. Each line
+  // that is not valid UTF-8 is decoded from `code_page_for_fallback` (e.g.
+  // 1250); valid lines stay UTF-8. A file that cannot be opened (missing, not
+  // a regular file, over kMaxLanguageFileBytes) changes nothing and says why.
   LanguageLoadResult LoadLanguageFile(const std::string& path, int code_page_for_fallback);
   // The same for bytes already in memory.
   LanguageLoadResult LoadLanguageBytes(std::string_view bytes, int code_page_for_fallback);

@@ -227,6 +227,16 @@ int ChartProject::FindCoefficient(std::string_view name) const {
   return -1;
 }
 
+namespace {
+
+// A tied point is moved only to a state the point dialog would accept; a
+// line that leads elsewhere (e.g. below x = 0) leaves the point where it is.
+bool AcceptableState(const AirState& s) {
+  return IsFinite(s) && s.x >= 0 && StoredPointLimitText(s.t, s.x) == 0;
+}
+
+}  // namespace
+
 void ChartProject::RefreshDependentPoints() {
   if (mixing_refresh_) mixing_refresh_(*this);
 
@@ -244,7 +254,7 @@ void ChartProject::RefreshDependentPoints() {
     const LineMoisture line = MoistureOnProcessLine(p.state.t, points_[a].state, points_[b].state);
     if (!line.ok || !std::isfinite(line.x)) continue;
     const AirState s = StateFromTX(pb_, p.state.t, line.x);
-    if (IsFinite(s)) p.state = s;
+    if (AcceptableState(s)) p.state = s;
   }
 
   for (int k = 0; k < point_count_; ++k) {
@@ -257,7 +267,7 @@ void ChartProject::RefreshDependentPoints() {
     const double x = MoistureOnDirectionLine(p.state.t, points_[p0].state, coefficients_[c].epsilon);
     if (!std::isfinite(x)) continue;
     const AirState s = StateFromTX(pb_, p.state.t, x);
-    if (IsFinite(s)) p.state = s;
+    if (AcceptableState(s)) p.state = s;
   }
 
   // The air-flow link: the flow that removes the coefficient's heat gain
@@ -277,7 +287,7 @@ void ChartProject::RefreshDependentPoints() {
   if (sa.i == sb.i) return;
   const double mass_flow = std::fabs(*q / (sa.i - sb.i) * 3600);
   const double volume_flow = mass_flow / sa.rho;
-  if (!std::isfinite(volume_flow)) return;
+  if (!std::isfinite(volume_flow) || volume_flow > kMaxAirFlow) return;  // no flow a process can carry
   const auto rounded = static_cast<double>(Rnd(volume_flow));
   for (int k = 0; k < process_count_; ++k) processes_[k].air_flow = rounded;
 }

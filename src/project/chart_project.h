@@ -33,6 +33,10 @@ struct ChartPoint {
   friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
 };
 
+// The largest air flow a process carries [m3/h]: far beyond any plant, and
+// whole numbers below it stay exact in a double and in 64-bit integers.
+inline constexpr double kMaxAirFlow = 1e9;
+
 struct AirProcess {
   static constexpr int kNameCapacity = 20;
   static constexpr int kPointNameCapacity = 10;

@@ -105,17 +105,25 @@ LibraryResult AppendLibraryPoint(const std::string& path, const ChartPoint& poin
   }
   const std::size_t at = f.bytes.size();
   f.bytes.resize(at + kPointRecordSize);
-  EncodePointRecord(point, std::span<std::uint8_t>(f.bytes).subspan(at, kPointRecordSize));
+  const std::span<std::uint8_t> record = std::span<std::uint8_t>(f.bytes).subspan(at, kPointRecordSize);
+  EncodePointRecord(point, record);
+  // A record the list would stop at is not stored (it would hide nothing
+  // but itself, yet could never be listed or deleted).
+  std::string damage;
+  if (!DecodePointRecord(record, &damage)) {
+    return {LibraryError::CannotWrite, (damage.empty() ? std::string("the point has no name") : damage)};
+  }
   return Write(path, f.bytes);
 }
 
 LibraryResult DeleteLibraryPoint(const std::string& path, int index) {
   LoadedFile f = Load(path);
   if (!f.status.ok()) return f.status;
-  if (index < 0 || static_cast<std::size_t>(index + 1) * kPointRecordSize > f.bytes.size()) {
+  // Compared as record counts: no product that could overflow.
+  if (index < 0 || static_cast<std::size_t>(index) >= f.bytes.size() / kPointRecordSize) {
     return {LibraryError::NoSuchRecord, {}};
   }
-  const auto first = f.bytes.begin() + static_cast<std::ptrdiff_t>(index * kPointRecordSize);
+  const auto first = f.bytes.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(index) * kPointRecordSize);
   f.bytes.erase(first, first + kPointRecordSize);
   return Write(path, f.bytes);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <string_view>
 
 #include "project/binary_record.h"
@@ -42,9 +43,10 @@ constexpr std::size_t kLinkProcess = 0, kLinkCoefficient = 32, kLinkEnabled = 43
 
 constexpr int kLabelCapacity = 2;
 
-// Beyond these a stored state is damage, not air.
-constexpr double kMinStoredT = -200, kMaxStoredT = 1000, kMinStoredX = -1, kMaxStoredX = 10;
-constexpr double kMinStoredPressure = 1000, kMaxStoredPressure = 1e7;
+// Offsets within the older 168-byte point record: four bytes of padding
+// follow the last field. In a current-layout record the label position sits
+// there, so they tell a current file cut to the older length.
+constexpr std::size_t kOlderPointPadding = 164, kOlderPointPaddingSize = 4;
 
 std::string_view LabelCode(LabelPosition p) {
   switch (p) {
@@ -84,6 +86,32 @@ T Need(std::optional<T> v, Damage& d, const std::string& field) {
   return v ? std::move(*v) : T{};
 }
 
+// A number as a message shows it.
+std::string Shown(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", v);
+  return text;
+}
+
+// Values a file holds must pass the limits of typed values; empty when they do.
+std::string PointValueProblem(double t, double x, const std::string& where) {
+  if (!std::isfinite(t)) return where + ": the temperature is not a number";
+  if (!std::isfinite(x)) return where + ": the moisture content is not a number";
+  if (t < kMinFileTemperature || t > kMaxFileTemperature) {
+    return where + ": the temperature " + Shown(t) + " °C is outside -60 to 200 °C";
+  }
+  if (x < 0 || x > kMaxFileMoisture) {
+    return where + ": the moisture content " + Shown(x * 1000) + " g/kg is outside 0 to 200 g/kg";
+  }
+  return {};
+}
+
+std::string AirFlowProblem(double v, const std::string& where) {
+  if (!std::isfinite(v)) return where + ": the air flow is not a number";
+  if (v < 0 || v > kMaxAirFlow) return where + ": the air flow " + Shown(v) + " m3/h is outside 0 to 1e9 m3/h";
+  return {};
+}
+
 // Decodes the common part of a point record (both layouts). Returns nullopt
 // for an unused slot or damage (then d is set).
 std::optional<ChartPoint> DecodePoint(ConstBytes rec, bool older, Damage& d, const std::string& where) {
@@ -112,10 +140,12 @@ std::optional<ChartPoint> DecodePoint(ConstBytes rec, bool older, Damage& d, con
     p.label_position =
         LabelFromCode(Need(GetShortString(rec, kPtLabel, kLabelCapacity), d, where + ": the label position"));
   }
-  const AirState& s = p.state;
-  if (!d && !(std::isfinite(s.t) && s.t >= kMinStoredT && s.t <= kMaxStoredT && std::isfinite(s.x) &&
-              s.x >= kMinStoredX && s.x <= kMaxStoredX)) {
-    d.what = where + ": the temperature or moisture content is not a possible value";
+  if (!d) d.what = PointValueProblem(p.state.t, p.state.x, where);
+  if (!d && older &&
+      std::any_of(rec.begin() + kOlderPointPadding, rec.begin() + kOlderPointPadding + kOlderPointPaddingSize,
+                  [](std::uint8_t b) { return b != 0; })) {
+    d.what = where + ": it holds a label position, so this is a current-layout project file cut short at " +
+             std::to_string(kOlderProjectFileSize) + " bytes";
   }
   if (d) return std::nullopt;
   return p;
@@ -134,7 +164,7 @@ std::optional<AirProcess> DecodeProcess(ConstBytes rec, Damage& d, const std::st
   p.end_point = Need(GetShortString(rec, kPrEnd, AirProcess::kPointNameCapacity), d, where + ": the end point");
   p.draw_line = Need(GetBool(rec, kPrDrawLine), d, where + ": the line switch");
   p.air_flow = GetDouble(rec, kPrAirFlow);
-  if (!d && !std::isfinite(p.air_flow)) d.what = where + ": the air flow is not a number";
+  if (!d) d.what = AirFlowProblem(p.air_flow, where);
   if (d) return std::nullopt;
   return p;
 }
@@ -180,7 +210,94 @@ void EncodeCoefficient(const DirectionCoefficient& c, Bytes rec) {
 
 std::string Ordinal(const char* item, int k) { return std::string(item) + " " + std::to_string(k + 1); }
 
+// The flows every process gets from the link as it stands (nullopt when the
+// link gives none), computed on a copy.
+std::optional<double> LinkedFlow(const ChartProject& project, const AirFlowLink& link) {
+  if (project.process_count() == 0) return std::nullopt;
+  ChartProject copy;
+  copy.AssignContent(project);
+  ProjectFileAccess::SetLink(copy, link);
+  for (int k = 0; k < copy.process_count(); ++k) ProjectFileAccess::Process(copy, k).air_flow = -1;
+  copy.RefreshDependentPoints();
+  const double v = copy.process(0).air_flow;
+  return v < 0 ? std::nullopt : std::optional<double>(v);
+}
+
+bool FlowsAre(const ChartProject& project, double v) {
+  for (int k = 0; k < project.process_count(); ++k) {
+    if (project.process(k).air_flow != v) return false;
+  }
+  return true;
+}
+
+// The file keeps 10 characters of the link's coefficient name; a longer name
+// is found again by those characters. When several coefficients share them,
+// the one whose link reproduces the saved flows is taken; when that does not
+// decide, the first is taken and the returned notice says so.
+std::string ResolveLinkCoefficient(const ChartProject& loaded, AirFlowLink& link) {
+  // A shorter stored name is a whole name: found exactly or not at all.
+  if (static_cast<int>(Utf8CharacterCount(link.coefficient_name)) != AirFlowLink::kFileCoefficientNameCapacity) {
+    return {};
+  }
+  std::vector<std::string> candidates;
+  for (int k = 0; k < loaded.coefficient_count(); ++k) {
+    const std::string& name = loaded.coefficient(k).name;
+    if (FitText(name, AirFlowLink::kFileCoefficientNameCapacity) == link.coefficient_name) candidates.push_back(name);
+  }
+  if (candidates.empty()) return {};
+  // A name of exactly ten characters comes first, as it always did.
+  std::stable_partition(candidates.begin(), candidates.end(),
+                        [&](const std::string& name) { return name == link.coefficient_name; });
+  if (candidates.size() == 1 || !link.enabled) {
+    // A switched-off link changes no flow; the first match is as good as any.
+    link.coefficient_name = candidates.front();
+    return {};
+  }
+  std::vector<std::string> reproducing;
+  for (const std::string& name : candidates) {
+    AirFlowLink trial = link;
+    trial.coefficient_name = name;
+    const std::optional<double> v = LinkedFlow(loaded, trial);
+    if (v && FlowsAre(loaded, *v)) reproducing.push_back(name);
+  }
+  if (reproducing.size() == 1) {
+    link.coefficient_name = reproducing.front();
+    return {};
+  }
+  const std::string& taken = reproducing.empty() ? candidates.front() : reproducing.front();
+  link.coefficient_name = taken;
+  return "The air-flow link names its coefficient by the first " +
+         std::to_string(AirFlowLink::kFileCoefficientNameCapacity) + " characters, which " +
+         std::to_string(candidates.size()) + " coefficients share; it was tied to \"" + taken +
+         "\". Check the air flows of the processes.";
+}
+
 }  // namespace
+
+std::string LinkPrefixConflict(const ChartProject& project, int index, std::string_view new_name) {
+  const AirFlowLink& link = project.air_flow_link();
+  const int linked = project.FindCoefficient(link.coefficient_name);
+  if (link.coefficient_name.empty() || linked < 0) return {};
+  constexpr int kKept = AirFlowLink::kFileCoefficientNameCapacity;
+  const std::string prefix = FitText(new_name, kKept);
+  auto longer_than_kept = [](std::string_view name) { return Utf8CharacterCount(name) > kKept; };
+  // Reopening finds the link's coefficient by the kept characters alone when
+  // its name is longer than they are; another name sharing them is then mistaken for it.
+  bool clash = false;
+  if (index == linked) {
+    for (int k = 0; k < project.coefficient_count(); ++k) {
+      if (k != linked && FitText(project.coefficient(k).name, kKept) == prefix) clash = longer_than_kept(new_name);
+    }
+  } else {
+    clash = FitText(link.coefficient_name, kKept) == prefix && longer_than_kept(link.coefficient_name);
+  }
+  if (!clash) return {};
+  const std::string& linked_name = index == linked ? std::string(new_name) : link.coefficient_name;
+  return "The air-flow link uses the coefficient \"" + linked_name + "\". A project file keeps only the first " +
+         std::to_string(kKept) + " characters of its name, so another coefficient whose name starts with \"" +
+         prefix + "\" could be taken for it when the project is opened again. Choose a name that differs within its "
+         "first " + std::to_string(kKept) + " characters";
+}
 
 void EncodePointRecord(const ChartPoint& p, std::span<std::uint8_t> rec) {
   CheckRange(rec.size(), 0, kPointRecordSize);
@@ -287,8 +404,14 @@ ProjectFileResult ProjectFromImage(std::span<const std::uint8_t> image, ChartPro
   }
 
   double pb = GetDouble(image, pressure_offset);
-  if (!d && !(pb == 0 || (pb >= kMinStoredPressure && pb <= kMaxStoredPressure))) {
-    d.what = "the pressure is not a possible value";
+  if (!d && !(pb == 0 || (pb >= kMinFilePressure && pb <= kMaxFilePressure))) {
+    d.what = std::isfinite(pb) ? "the pressure " + Shown(pb / 100) + " hPa is outside 800 to 1200 hPa"
+                               : std::string("the pressure is not a number");
+  }
+  // The program never writes a file of zeros (an empty project still gets
+  // its pressure): such a file is a damaged or unwritten one.
+  if (!d && std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0; })) {
+    d.what = "it holds only zero bytes (no pressure, no points)";
   }
   if (d) {
     result.error = ProjectFileError::Damaged;
@@ -298,19 +421,6 @@ ProjectFileResult ProjectFromImage(std::span<const std::uint8_t> image, ChartPro
   if (pb == 0) pb = kStandardPressure;  // what saving a pressure of 0 writes
 
   ProjectFileAccess::SetCounts(loaded, points, processes, coefficients);
-  // The file keeps 10 characters of the link's coefficient name; a longer
-  // name is found again by those characters.
-  if (loaded.FindCoefficient(link.coefficient_name) < 0 &&
-      static_cast<int>(Utf8CharacterCount(link.coefficient_name)) == AirFlowLink::kFileCoefficientNameCapacity) {
-    for (int k = 0; k < coefficients; ++k) {
-      const std::string& name = loaded.coefficient(k).name;
-      if (FitText(name, AirFlowLink::kFileCoefficientNameCapacity) == link.coefficient_name) {
-        link.coefficient_name = name;
-        break;
-      }
-    }
-  }
-  ProjectFileAccess::SetLink(loaded, std::move(link));
   loaded.set_pb(pb);
   for (int k = 0; k < points; ++k) {
     ChartPoint& p = ProjectFileAccess::Point(loaded, k);
@@ -321,6 +431,8 @@ ProjectFileResult ProjectFromImage(std::span<const std::uint8_t> image, ChartPro
       return result;
     }
   }
+  result.notice = ResolveLinkCoefficient(loaded, link);
+  ProjectFileAccess::SetLink(loaded, std::move(link));
 
   out.AssignContent(loaded);
   out.set_modified(false);
@@ -354,12 +466,21 @@ ProjectFileResult ReadProjectFile(const std::string& path, ChartProject& out, co
 ProjectFileResult WriteProjectFile(const std::string& path, const ChartProject& project) {
   ProjectFileResult result;
   const std::vector<std::uint8_t> image = ProjectImage(project);
+  result.pb = WrittenPressure(project.pb());
+  // Never write a file that would be refused on opening (e.g. a point a
+  // process dialog put beyond 200 °C): the old file stays, the user is told why.
+  ChartProject check;
+  const ProjectFileResult readable = ProjectFromImage(image, check, {.refresh_points = false});
+  if (!readable.ok()) {
+    result.error = ProjectFileError::CannotWrite;
+    result.detail = readable.detail + " (a file holding it could not be opened again)";
+    return result;
+  }
   const std::string error = WriteFileReplacing(path, image);
   if (!error.empty()) {
     result.error = ProjectFileError::CannotWrite;
     result.detail = error;
   }
-  result.pb = WrittenPressure(project.pb());
   return result;
 }
 

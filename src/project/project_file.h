@@ -16,6 +16,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "project/chart_project.h"
@@ -43,6 +44,14 @@ inline constexpr std::size_t kOlderPressureOffset = 10960;
 // project has none.
 inline constexpr double kStandardPressure = 101300;
 
+// What a file's values must lie within: the limits the point dialog and the
+// pressure panel apply to typed values (t -60..200 °C, x 0..0.2 kg/kg,
+// 800..1200 hPa). A file holding anything else is refused with the field
+// named; nothing is clamped. A pressure of 0 reads as the standard pressure.
+inline constexpr double kMinFileTemperature = -60, kMaxFileTemperature = 200;  // [°C]
+inline constexpr double kMaxFileMoisture = 0.2;                                // [kg/kg]
+inline constexpr double kMinFilePressure = 80000, kMaxFilePressure = 120000;   // [Pa]
+
 enum class ProjectFileLayout { Current, Older };
 
 enum class ProjectFileError {
@@ -59,6 +68,10 @@ struct ProjectFileResult {
   std::string detail;  // the system's message, or which field is damaged
   ProjectFileLayout layout = ProjectFileLayout::Current;
   double pb = kStandardPressure;  // the pressure the project now has (read only)
+  // Read only, on success: what the user must be told although the file
+  // opened (empty when nothing), e.g. which coefficient an ambiguous
+  // air-flow link was tied to.
+  std::string notice;
 
   bool ok() const { return error == ProjectFileError::None; }
   // The text for the message box (the program's own wording plus detail).
@@ -87,6 +100,12 @@ ProjectFileResult ProjectFromImage(std::span<const std::uint8_t> image, ChartPro
 ProjectFileResult ReadProjectFile(const std::string& path, ChartProject& out,
                                   const ProjectReadOptions& options = {});
 ProjectFileResult WriteProjectFile(const std::string& path, const ChartProject& project);
+
+// The file keeps the first 10 characters of the air-flow link's coefficient
+// name. Renaming (or adding, index -1) coefficient `index` to `new_name`
+// would make that prefix ambiguous while the link uses a coefficient sharing
+// it: then the message explaining why the name is refused, else empty.
+std::string LinkPrefixConflict(const ChartProject& project, int index, std::string_view new_name);
 
 // The 256-byte point record, shared with the points library. Decoding gives
 // nullopt for an unused record (empty name) and for a damaged one; `damage`
