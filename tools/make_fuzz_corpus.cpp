@@ -1,6 +1,6 @@
 // Writes the seed inputs of the fuzz targets (fuzz/corpus/<target>/) with
 // the program's own writers: a project in both layouts, a points library,
-// a language file and a settings store. Run from the repository root:
+// a language file, a settings store and a pressure-loss calculation. Run from the repository root:
 //   build/tools/orvanta_make_fuzz_corpus fuzz/corpus
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "app/settings_store.h"
+#include "ductcalc/fitting_record.h"
+#include "ductcalc/moh_file.h"
 #include "project/chart_project.h"
 #include "project/points_library.h"
 #include "project/project_file.h"
@@ -101,5 +103,13 @@ int main(int argc, char** argv) {
   std::string settings;
   for (const auto& [name, value] : store.values()) settings += name + "=" + value + "\n";
   Write(root / "settings_store" / "defaults.conf", settings);
+
+  // A calculation of two fittings as New leaves them, one named and sized.
+  std::vector<FittingRecord> run{NewResetRecord(), NewResetRecord()};
+  run[1].Text(FittingField::Lp) = "1";
+  run[1].Text(FittingField::Kind) = "2";
+  run[1].Text(FittingField::Diameter1) = "200";
+  run[1].Text(FittingField::FlowMain) = "400,5";
+  Write(root / "moh_file" / "two-fittings.moh", AsText(EncodeMohImage(run)));
   return 0;
 }
