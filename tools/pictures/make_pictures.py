@@ -184,20 +184,18 @@ class Picture:
         if label:
             self.text(label_at, label, 12, color=color)
 
-    def hatch(self, x, y, w, h, step=6, width=0.6, color=INK, slope=1):
-        """45-degree hatching of an axis-parallel rectangle."""
+    def hatch(self, x, y, w, h, step=6, width=0.6, color=INK):
+        """45-degree hatching of an axis-parallel rectangle (lines rising to the right)."""
         k = -h
         while k < w:
-            # line x = x0 + t, y = y + h - t*slope ... clipped to the rectangle
-            segs = []
-            for t in (0.0, h):
-                segs.append((x + k + t, y + h - t) if slope > 0 else (x + k + t, y + t))
-            (x1, y1), (x2, y2) = segs
-            # clip on x
+            # the line from (x + k, y + h) to (x + k + h, y), clipped to the rectangle
+            x1, y1, x2, y2 = x + k, y + h, x + k + h, y
             if x1 < x:
-                y1 += (x - x1) * (-1 if slope > 0 else 1); x1 = x
+                y1 -= x - x1
+                x1 = x
             if x2 > x + w:
-                y2 -= (x2 - x - w) * (-1 if slope > 0 else 1); x2 = x + w
+                y2 += x2 - x - w
+                x2 = x + w
             if x2 > x1:
                 self.line((x1, y1), (x2, y2), width, color)
             k += step
@@ -367,8 +365,9 @@ def tee(rectangular=False, converging=False, shared=False):
     u, n = unit(60), unit(-30)         # branch direction and its normal
     def wall(side, t):
         return add(add(o, u, t), n, side * hb)
-    t_left = (o[1] - hm - o[1] + hb * n[1]) / u[1]
-    t_right = (o[1] - hm - o[1] - hb * n[1]) / u[1]
+    # where the branch walls leave the main's wall y - hm
+    t_left = (-hm + hb * n[1]) / u[1]
+    t_right = (-hm - hb * n[1]) / u[1]
     t_end = 118
     x0, x3 = 45, 272
     body = [(x0, y - hm), wall(-1, t_left), wall(-1, t_end), wall(1, t_end), wall(1, t_right),
@@ -825,7 +824,7 @@ def wentylator_pr():
     p.polygon([(x1, y0), add((x1, y0), depth), add((x2, y0), depth), (x2, y0)], "#eef3f7")
     p.polygon([(x2, y0), add((x2, y0), depth), add((x2, y1), depth), (x2, y1)], "#b9c8d6")
     fan_symbol(p, ((x1 + x2) / 2, (y0 + y1) / 2), 32)
-    p.flow((x2 + 20, (y0 + y1) / 2 - 13 + 13), (x2 + 60, (y0 + y1) / 2 - 13 + 13))
+    p.flow((x2 + 20, (y0 + y1) / 2), (x2 + 60, (y0 + y1) / 2))
     p.dim((x1, y1), (x2, y1), -22, "L")
     p.dim((x1, y1), (x1, y0), 18, "A")
     p.dim((x2, y1), add((x2, y1), depth), -12, "B")
@@ -872,7 +871,7 @@ def przepustnica():
     x0, x1, yt, yb = 45, 270, 58, 142
     duct_section(p, x0, x1, yt, yb)
     c, a = (165, 100), 35
-    half = (yb - yt) / 2 / math.sin(math.radians(90)) - 2
+    half = (yb - yt) / 2 - 2   # the blade spans the duct when closed
     tip1, tip2 = add(c, unit(a), half), add(c, unit(a + 180), half)
     p.line(tip1, tip2, 4.0, DARK)
     p.circle(c, 3.5, "#ffffff", 1.2)
