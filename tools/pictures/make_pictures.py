@@ -643,7 +643,7 @@ def flex():
     p.line(c, add(c, unit(ang - 90), R + half + 4), 0.5)
     p.line(c, add(c, unit(0), 40), 0.5, INK, "9 3 2 3")
     p.angle(c, 30, -90, ang - 90, "α", 42)
-    p.dim(left[0], right[0], 18, "φ1")
+    p.dim(left[0], right[0], -18, "φ1")
     # length measured along the axis
     outer = arc_points(c, R + half + 14, 270, 270 + ang, 40)
     p.polyline([(start[0], start[1] + half + 14)] + outer, 0.7)
