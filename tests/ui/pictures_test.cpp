@@ -19,10 +19,13 @@
 namespace orvanta {
 namespace {
 
-// Pictures of the calculator windows besides the fitting window: the
-// regulating elements, the duct heat calculation scheme and the sections and
-// by-passes of the air-handling unit.
+// The other pictures: the four small tee pictures of the fitting window
+// (through or branch path of a diverging or converging tee), the regulating
+// elements, the duct heat calculation scheme and the sections and by-passes
+// of the air-handling unit.
 const QStringList kOtherPictures = {
+    "trojnik_przelot_rozplyw",   "trojnik_odgalezienie_rozplyw", "trojnik_przelot_laczenie",
+    "trojnik_odgalezienie_laczenie",
     "kryza",                     "przepustnica",              "schemat_kanalu",
     "centrala_czerpnia",         "centrala_rekuperator",      "centrala_komora_mieszania",
     "centrala_chlodnica",        "centrala_nagrzewnica",      "centrala_nawilzacz",

@@ -831,6 +831,44 @@ def wentylator_pr():
     return p
 
 
+# The small tee pictures beside the tee lists: which path of the tee is
+# calculated (drawn in the flow colour; the other path grey) for a diverging
+# or a converging tee.
+PATH_OFF = "#a9b4be"
+
+
+def tee_path(branch_path, converging):
+    p = Picture(120, 80)
+    p.polygon([(6, 44), (50, 44), (50, 6), (70, 6), (70, 44), (114, 44), (114, 64), (6, 64)])
+    on_through = FLOW if not branch_path else PATH_OFF
+    on_branch = FLOW if branch_path else PATH_OFF
+    if converging:
+        p.flow((10, 54), (44, 54), color=on_through)      # through flow coming in
+        p.flow((60, 10), (60, 46), color=on_branch)       # branch flow coming in
+        p.flow((76, 54), (110, 54), color=FLOW)           # the combined flow, part of both paths
+    else:
+        p.flow((10, 54), (44, 54), color=FLOW)            # the combined flow, part of both paths
+        p.flow((76, 54), (110, 54), color=on_through)     # through flow going on
+        p.flow((60, 46), (60, 10), color=on_branch)       # branch flow leaving
+    return p
+
+
+def trojnik_przelot_rozplyw():
+    return tee_path(False, False)
+
+
+def trojnik_odgalezienie_rozplyw():
+    return tee_path(True, False)
+
+
+def trojnik_przelot_laczenie():
+    return tee_path(False, True)
+
+
+def trojnik_odgalezienie_laczenie():
+    return tee_path(True, True)
+
+
 # =====================================================================
 # Regulating elements
 # =====================================================================
@@ -1105,6 +1143,8 @@ PICTURES = {
     "trojnik_orlowy_p": trojnik_orlowy_p, "przejscie_p_o": przejscie_p_o, "redukcja_p": redukcja_p,
     "kratka_p": kratka_p, "flex": flex, "czerpnia_scienna": czerpnia_scienna, "tlumik_okr": tlumik_okr,
     "tlumik_pr": tlumik_pr, "wentylator_okr": wentylator_okr, "wentylator_pr": wentylator_pr,
+    "trojnik_przelot_rozplyw": trojnik_przelot_rozplyw, "trojnik_odgalezienie_rozplyw": trojnik_odgalezienie_rozplyw,
+    "trojnik_przelot_laczenie": trojnik_przelot_laczenie, "trojnik_odgalezienie_laczenie": trojnik_odgalezienie_laczenie,
     # regulating elements
     "kryza": kryza, "przepustnica": przepustnica,
     # duct heat calculation scheme
