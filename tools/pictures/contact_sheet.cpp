@@ -5,6 +5,7 @@
 //   g++ -std=c++20 -fPIC contact_sheet.cpp $(pkg-config --cflags --libs Qt6Svg Qt6Gui) -o contact_sheet
 //   QT_QPA_PLATFORM=offscreen ./contact_sheet data/calc /tmp/pictures.png
 #include <QDir>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
