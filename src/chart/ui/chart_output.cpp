@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -13,6 +14,7 @@
 #include <QSvgGenerator>
 #include <QUrl>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/ui/kit/file_dialogs.h"
 #include "app/ui/kit/help_links.h"
@@ -98,10 +100,19 @@ void DrawTitleStamp(QPainter& painter, QPoint logo, const QString& title, double
   font.setPixelSize(20);
   painter.setFont(font);
   painter.setPen(Qt::black);
-  const int ascent = painter.fontMetrics().ascent();
-  painter.drawText(logo.x(), logo.y() + ascent, title);
+  const QFontMetrics metrics = painter.fontMetrics();
   const QString pressure = "pb = " + QString::fromStdString(NumberText(pb / 100, decimal_separator)) + " hPa";
-  painter.drawText(logo.x() + 20, logo.y() + 25 + ascent, pressure);
+  // The logo may sit near the right or bottom edge: the stamp moves in just
+  // far enough to be read whole.
+  QPoint at = logo;
+  if (const QPaintDevice* device = painter.device()) {
+    const int width = std::max(metrics.horizontalAdvance(title), 20 + metrics.horizontalAdvance(pressure));
+    const int height = 25 + metrics.height();
+    at.setX(std::max(0, std::min(at.x(), device->width() - width - 4)));
+    at.setY(std::max(0, std::min(at.y(), device->height() - height - 4)));
+  }
+  painter.drawText(at.x(), at.y() + metrics.ascent(), title);
+  painter.drawText(at.x() + 20, at.y() + 25 + metrics.ascent(), pressure);
   painter.restore();
 }
 

@@ -61,7 +61,8 @@ QRect PaintFittedChart(QPainter& painter, QSize page, const QImage& picture);
 
 // The title stamp written on the chart when the project has no process (so
 // no process table gives the picture a title): `title` with a 20 px font at
-// `logo` and "pb = <pb/100> hPa" 20 px right and 25 px below it.
+// `logo` and "pb = <pb/100> hPa" 20 px right and 25 px below it, moved left
+// or up as far as needed to stay whole on the picture.
 void DrawTitleStamp(QPainter& painter, QPoint logo, const QString& title, double pb, char decimal_separator);
 
 enum class PrintDialogKind { PageSetup, Print };
