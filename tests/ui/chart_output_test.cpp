@@ -399,6 +399,31 @@ TEST_F(ChartOutputTest, WithNoApplicationForTheReportTheMessageNamesTheFile) {
                                            ". No application to open it was found.");
 }
 
+TEST_F(ChartOutputTest, WithoutATemplateTheReportStopsBeforeTForm38AndNamesIt) {
+  MakeProject(true);
+  QTemporaryDir data;
+  qputenv("ORVANTA_DATA_DIR", data.path().toLocal8Bit());
+  bool asked = false;
+  QTimer guard;  // TForm38 must not open; close it if it does
+  QObject::connect(&guard, &QTimer::timeout, [&] {
+    if (auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      asked = true;
+      w->reject();
+    }
+  });
+  guard.start(10);
+  Trigger("BitBtn16Click");
+  qunsetenv("ORVANTA_DATA_DIR");
+  EXPECT_FALSE(asked);
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  const QString expected_template = QDir(data.path()).filePath("calc/DefaultRaportSIEN.xlsx");
+  EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA INFO");
+  EXPECT_TRUE(messages_.shown()[0].text.startsWith("Excel is not insalled\n\n" + expected_template))
+      << messages_.shown()[0].text.toStdString();
+  EXPECT_TRUE(QDir(temp_.path()).entryList({"ORVANTA_RAPORT-*"}, QDir::Files).isEmpty());
+  EXPECT_TRUE(opened_.empty());
+}
+
 TEST(ChartReportTemplate, AMissingOrDamagedTemplateIsNamed) {
   for (UnitSystem units : {UnitSystem::SI, UnitSystem::IP})
     for (bool polish : {false, true})
