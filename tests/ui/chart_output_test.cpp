@@ -153,6 +153,13 @@ TEST_F(ChartOutputTest, SavesTheChartBitmapAsBmpPngAndSvg) {
   const QString png = SaveAnswering(out_.filePath("chart.png"));
   EXPECT_EQ(Rgb(QImage(png, "PNG")), chart);
 
+  // A typed .jpg name gets a JPEG, not a BMP under that name.
+  const QString jpg = SaveAnswering(out_.filePath("chart.jpg"));
+  QFile jpg_file(jpg);
+  ASSERT_TRUE(jpg_file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(jpg_file.read(3) == "\xFF\xD8\xFF");
+  EXPECT_EQ(QImage(jpg, "JPG").size(), chart.size());
+
   const QString svg = SaveAnswering(out_.filePath("chart.svg"));
   QSvgRenderer renderer(svg);
   ASSERT_TRUE(renderer.isValid());
@@ -160,7 +167,7 @@ TEST_F(ChartOutputTest, SavesTheChartBitmapAsBmpPngAndSvg) {
 
   // Cancelled: nothing is written, nothing said; the folder is as it was.
   SaveAnswering(QString());
-  EXPECT_EQ(QDir(out_.path()).entryList(QDir::Files).size(), 3);
+  EXPECT_EQ(QDir(out_.path()).entryList(QDir::Files).size(), 4);
   EXPECT_TRUE(messages_.shown().empty());
   EXPECT_EQ(QDir::currentPath(), folder);
 

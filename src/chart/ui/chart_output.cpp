@@ -214,6 +214,8 @@ bool ChartOutput::SaveChartPicture() {
         written = WriteBytes(path, QByteArray(reinterpret_cast<const char*>(png.bytes.data()),
                                               static_cast<qsizetype>(png.bytes.size())),
                              &error);
+    } else if (ext == "jpg" || ext == "jpeg") {
+      written = SaveJpeg(picture, path, &error);
     } else {
       // Any other name is written as BMP, the format the dialog offers first.
       QSaveFile file(path);
