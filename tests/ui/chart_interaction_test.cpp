@@ -360,12 +360,13 @@ TEST(PointsTree, TextInSiAndIpWithATabPerLevel) {
 
   QTemporaryDir dir;
   const QString path = dir.filePath("points.txt");
-  ASSERT_TRUE(WritePointsTreeText(&tree, path));
+  // The export writes exactly what the tree shows.
+  ASSERT_TRUE(WritePointValuesText(project, UnitSystem::IP, path));
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(file.readAll()), ip);
   QString error;
-  EXPECT_FALSE(WritePointsTreeText(&tree, dir.filePath("missing/points.txt"), &error));
+  EXPECT_FALSE(WritePointValuesText(project, UnitSystem::IP, dir.filePath("missing/points.txt"), &error));
   EXPECT_FALSE(error.isEmpty());
 }
 
@@ -393,10 +394,10 @@ TEST(PointsTree, ExportPointValuesAsksForATextFileInTheCurrentFolder) {
   });
   RecordingResponder messages;
 
-  EXPECT_FALSE(ExportPointValues(nullptr, &tree));  // cancelled: nothing written
+  EXPECT_FALSE(ExportPointValues(nullptr, project, UnitSystem::SI));  // cancelled: nothing written
   EXPECT_FALSE(QFile::exists(path));
   answer = path;
-  EXPECT_TRUE(ExportPointValues(nullptr, &tree));
+  EXPECT_TRUE(ExportPointValues(nullptr, project, UnitSystem::SI));
   SetFileDialogResponder(nullptr);
 
   ASSERT_EQ(asked.size(), 2u);

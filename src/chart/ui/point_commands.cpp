@@ -107,9 +107,7 @@ void PointCommands::StoreSelectedPointInLibrary() {
 }
 
 void PointCommands::ExportPoints() {
-  if (auto* tree = qobject_cast<QTreeWidget*>(workbench_.Part("TreeView1"))) {
-    ExportPointValues(workbench_.dialog_parent(), tree);
-  }
+  ExportPointValues(workbench_.dialog_parent(), workbench_.project(), workbench_.units());
 }
 
 }  // namespace orvanta

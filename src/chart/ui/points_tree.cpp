@@ -6,6 +6,7 @@
 
 #include "app/ui/kit/file_dialogs.h"
 #include "app/ui/kit/messages.h"
+#include "chart/point_values_text.h"
 #include "chart/readout.h"
 #include "project/chart_project.h"
 #include "project/ui/point_dialog_common.h"
@@ -41,13 +42,14 @@ QString PointsTreeText(const QTreeWidget* tree) {
   return text;
 }
 
-bool WritePointsTreeText(const QTreeWidget* tree, const QString& path, QString* error) {
+bool WritePointValuesText(const ChartProject& project, UnitSystem units, const QString& path, QString* error) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
     if (error) *error = file.errorString();
     return false;
   }
-  file.write(PointsTreeText(tree).toUtf8());
+  const std::string text = PointValuesText(project, units, UiDecimalSeparator());
+  file.write(text.data(), static_cast<qint64>(text.size()));
   if (!file.commit()) {
     if (error) *error = file.errorString();
     return false;
@@ -55,12 +57,12 @@ bool WritePointsTreeText(const QTreeWidget* tree, const QString& path, QString* 
   return true;
 }
 
-bool ExportPointValues(QWidget* parent, const QTreeWidget* tree) {
+bool ExportPointValues(QWidget* parent, const ChartProject& project, UnitSystem units) {
   const QString path =
       ChooseFile(parent, {FileDialogKind::Save, QDir::currentPath(), QString(), "Pliki *.txt (*.txt)", "txt"});
   if (path.isEmpty()) return false;
   QString error;
-  if (!WritePointsTreeText(tree, path, &error)) {
+  if (!WritePointValuesText(project, units, path, &error)) {
     Messages::Warning(parent, "ORVANTA", path + "\n" + error);
     return false;
   }

@@ -21,13 +21,15 @@ void FillPointsTree(QTreeWidget* tree, const ChartProject& project, UnitSystem u
 // one tab per level below the top; lines end with CR LF.
 QString PointsTreeText(const QTreeWidget* tree);
 
-// Writes that text (UTF-8) to `path`, replacing the file only when the
-// whole text was written. False with `error` set on failure.
-bool WritePointsTreeText(const QTreeWidget* tree, const QString& path, QString* error = nullptr);
+// Writes the points' values (PointValuesText, the same lines the tree shows,
+// UTF-8) to `path`, replacing the file only when the whole text was written.
+// False with `error` set on failure.
+bool WritePointValuesText(const ChartProject& project, UnitSystem units, const QString& path,
+                          QString* error = nullptr);
 
 // "Eksportuj wartości punktów do pliku *.txt": asks for a file name (filter
-// "Pliki *.txt", default extension "txt") and writes the tree there; a
+// "Pliki *.txt", default extension "txt") and writes the values there; a
 // failure is reported in a message box. False when nothing was written.
-bool ExportPointValues(QWidget* parent, const QTreeWidget* tree);
+bool ExportPointValues(QWidget* parent, const ChartProject& project, UnitSystem units);
 
 }  // namespace orvanta
