@@ -197,26 +197,28 @@ void DrawDensityLine(const DrawContext& d, double rho) {
   const int torg_down = g.range().torg_down;
   const double t_dry = TemperatureFromDensity(pb, rho, 0);
   // The walk x += 0.0001 ends at the first step whose t is not finite or whose
-  // state is saturated. For pb, rho > 0 t falls with x towards a floor above
-  // the saturation formula's pole, so phi rises with every step and the first
-  // such step is found by search over the step index; other input walks.
+  // state is saturated; the line is drawn when that end is saturated and lies
+  // above the range bottom. Unless pb, rho > 0 it never is: t stays at or
+  // below -273.15 °C, or phi stays below 0. For pb, rho > 0 t falls with x
+  // (from t_dry), so a t_dry below the range draws nothing either; otherwise
+  // phi rises with every step while t is above the saturation formula's pole
+  // (-237.3 °C), and the end is found by search over the step index. A walk
+  // that reaches -230 °C unsaturated can only end lower: not drawn.
+  if (!(pb > 0 && rho > 0) || !(t_dry >= torg_down - 1)) return;
   StepGrid& xs = DensityGrid();
   const long budget = TraceStepBudget(g);
   const auto t_at = [&](long step) { return TemperatureFromDensity(pb, rho, xs(step)); };
-  const auto stop = [&](long step) {
+  const auto saturated_at = [&](long step) {
     const double tk = t_at(step);
-    return !std::isfinite(tk) || RelativeHumidity(pb, SaturationPressure(tk), xs(step)) >= 1;
+    return std::isfinite(tk) && RelativeHumidity(pb, SaturationPressure(tk), xs(step)) >= 1;
   };
-  long k = 0;
-  if (pb > 0 && rho > 0 && pb / (462 * rho) - 273.15 > -236) {
-    k = FirstHit(budget, stop);
-  } else {
-    for (long step = 1; step <= budget && k == 0; ++step)
-      if (stop(step)) k = step;
-  }
+  const long k = FirstHit(budget, [&](long step) {
+    const double tk = t_at(step);
+    return !std::isfinite(tk) || tk <= -230 || RelativeHumidity(pb, SaturationPressure(tk), xs(step)) >= 1;
+  });
+  const bool saturated = k != 0 && saturated_at(k);
   const double x = xs(k == 0 ? budget : k);
   const double t = t_at(k == 0 ? budget : k);
-  const bool saturated = k != 0 && std::isfinite(t);
   // A line whose saturated end lies below the range (or that never reaches
   // saturation) is not drawn.
   if (!saturated || !std::isfinite(t_dry) || torg_down >= t) return;

@@ -274,7 +274,7 @@ TEST(FullChartIdentityAtTheLimits, RangesAndPressures) {
 TEST(TraceIdentity, SingleTracesAtOddValues) {
   ChartSettings s;
   s.range = {-60, 200, 200};
-  for (double pb : {101300.0, 80000.0, 20000.0}) {
+  for (double pb : {101300.0, 80000.0, 20000.0, 1000.0, -5000.0}) {
     s.pb = pb;
     const ChartGeometry g(s, 900, 600);
     for (double h : {-200.0, -60.0, 0.0, 1.0, 57.5, 300.0, 900.0, static_cast<double>(NAN)}) {
@@ -289,7 +289,7 @@ TEST(TraceIdentity, SingleTracesAtOddValues) {
       WalkedRelativeHumidityLine(DrawContext{b, g, s}, phi);
       EXPECT_EQ(FirstDifference(a, b), -1) << "phi " << phi << " pb " << pb;
     }
-    for (double rho : {0.3, 0.7, 0.74, 1.0, 1.2, 1.6, 3.4, 0.0, -1.0}) {
+    for (double rho : {0.3, 0.7, 0.74, 1.0, 1.2, 1.6, 3.4, 0.0, -1.0, 0.02, 0.005, 2.6}) {
       RecordingCanvas a, b;
       DrawDensityLine(DrawContext{a, g, s}, rho);
       WalkedDensityLine(DrawContext{b, g, s}, rho);

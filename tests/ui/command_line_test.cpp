@@ -111,7 +111,7 @@ class ExportCommand : public ::testing::Test {
   int Run(const std::vector<std::string>& args) {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    const int code = RunChartExport(args);
+    const int code = RunChartExportBytes(args);
     testing::internal::GetCapturedStdout();
     err_ = testing::internal::GetCapturedStderr();
     return code;

@@ -63,7 +63,7 @@ int RunExportProgram(int argc, char** argv) {
   QApplication::setOrganizationName("ORVANTA");
   const QString settings_problem = PrepareUserSettingsFile();
   if (!settings_problem.isEmpty()) PrintTo(stderr, "orvanta: " + settings_problem);
-  return RunChartExport(raw_args);
+  return RunChartExportBytes(raw_args);
 }
 
 WindowArguments ReadWindowArguments(int argc, char** argv) {

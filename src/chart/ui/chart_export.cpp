@@ -188,10 +188,10 @@ int RunChartExport(const QStringList& args) {
   std::vector<std::string> raw;
   raw.reserve(static_cast<std::size_t>(args.size()));
   for (const QString& a : args) raw.push_back(QFile::encodeName(a).toStdString());
-  return RunChartExport(raw);
+  return RunChartExportBytes(raw);
 }
 
-int RunChartExport(const std::vector<std::string>& raw_args) {
+int RunChartExportBytes(const std::vector<std::string>& raw_args) {
   // Options are plain ASCII; the project path stays as its bytes.
   std::optional<QString> out_path, layout_text, units_text, size_text;
   std::optional<std::string> project_path;

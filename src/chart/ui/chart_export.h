@@ -37,7 +37,7 @@ bool WriteChartPicture(const QString& path, const ChartSettings& settings, const
 int RunChartExport(const QStringList& args);
 // The same with the arguments as the bytes the system passed: the project
 // path is used byte for byte, so a name that is not valid UTF-8 opens too.
-int RunChartExport(const std::vector<std::string>& raw_args);
+int RunChartExportBytes(const std::vector<std::string>& raw_args);
 
 // The usage of every option of the program, as --help prints it.
 QString CommandLineUsage();
