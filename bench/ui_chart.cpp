@@ -89,6 +89,30 @@ void BM_FullChartRecorded(benchmark::State& st) {
 }
 BENCHMARK(BM_FullChartRecorded)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// A chart no sensible project asks for: the widest range at 1000 Pa with a
+// hot, wet point and a steep coefficient line through it. Every trace runs
+// into its step budget; the time shows what that budget costs at most.
+void BM_ExtremeChartRecorded(benchmark::State& st) {
+  ChartSettings s = Settings(ChartLayout::Mollier);
+  s.pb = 1000;
+  s.range = {-60, 200, 200};
+  ChartProject project;
+  ChartPoint hot;
+  hot.name = "H";
+  hot.state = StateFromTX(s.pb, 200, 0.2);
+  DirectionCoefficient dc;
+  dc.name = "E";
+  dc.point_name = "H";
+  dc.epsilon = 1e6;
+  if (!project.AddPoint(hot) || !project.AddCoefficient(dc)) st.SkipWithError("the project was refused");
+  for (auto _ : st) {
+    chart::RecordingCanvas canvas;
+    chart::RenderChart(canvas, s, project, kW, kH);
+    benchmark::DoNotOptimize(canvas.primitives().size());
+  }
+}
+BENCHMARK(BM_ExtremeChartRecorded)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -56,16 +56,24 @@ std::optional<long long> ParseInteger(const std::string& text) {
   return v;
 }
 
-// Integer value with a fallback for a missing, empty or non-numeric text.
-long long IntegerValue(const KeyValueStore& store, const char* name, long long fallback) {
+// Integer value: the first-run value when the name is missing (a store that
+// lost a key must not switch anything off), the fallback for an empty or
+// non-numeric text.
+long long IntegerValue(const KeyValueStore& store, const char* name, long long first_run, long long fallback) {
   const auto text = store.Get(name);
-  if (!text) return fallback;
+  if (!text) return first_run;
   return ParseInteger(*text).value_or(fallback);
 }
 
-bool FlagValue(const KeyValueStore& store, const std::string& name) {
+long long IntegerValue(const KeyValueStore& store, const char* name, long long fallback) {
+  return IntegerValue(store, name, fallback, fallback);
+}
+
+// A check box or radio button: ticked only by exactly "1"; a missing one has
+// its first-run state.
+bool FlagValue(const KeyValueStore& store, const std::string& name, bool first_run) {
   const auto text = store.Get(name);
-  return text && *text == "1";
+  return text ? *text == "1" : first_run;
 }
 
 std::string Flag(bool b) { return b ? "1" : "0"; }
@@ -183,13 +191,13 @@ AppSettings LoadSettings(const KeyValueStore& store) {
 
   c.range.torg_down =
       static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgdown", -30), kTorgDownMin, kTorgDownSettingsMax));
-  c.range.torg_up = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgup", 35), kTorgUpMin, kTorgUpMax));
+  c.range.torg_up = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Torgup", 40, 35), kTorgUpMin, kTorgUpMax));
   c.range.xorg = static_cast<int>(std::clamp<long long>(IntegerValue(store, "Xorg", 20), kXorgMin, kXorgMax));
 
-  for (int i = 0; i < 19; ++i) c.*kCheckBoxFlags[static_cast<size_t>(i)] = FlagValue(store, CheckBoxName(i));
+  for (int i = 0; i < 19; ++i) c.*kCheckBoxFlags[static_cast<size_t>(i)] = FlagValue(store, CheckBoxName(i), true);
   int selected = -1;
   for (int i = 0; i < 4; ++i) {
-    s.label_radio[static_cast<size_t>(i)] = FlagValue(store, RadioName(i));
+    s.label_radio[static_cast<size_t>(i)] = FlagValue(store, RadioName(i), i == 1);
     if (s.label_radio[static_cast<size_t>(i)] && selected < 0) selected = i;
   }
   if (selected >= 0) {
@@ -200,8 +208,7 @@ AppSettings LoadSettings(const KeyValueStore& store) {
 
   for (const ColorValue& cv : kColorValues) {
     const auto text = store.Get(cv.name);
-    std::optional<Rgb> color = text ? ColorFromName(*text) : std::nullopt;
-    c.*cv.field = color.value_or(cv.fallback);
+    c.*cv.field = text ? ColorFromName(*text).value_or(cv.fallback) : cv.first_run;
   }
 
   const long long font = IntegerValue(store, "EDIT", 15);
@@ -211,7 +218,7 @@ AppSettings LoadSettings(const KeyValueStore& store) {
   c.layout = layout == 1 ? ChartLayout::Carrier : ChartLayout::Mollier;
   const long long units = IntegerValue(store, "JEDN", 0);
   c.units = units == 1 ? UnitSystem::IP : UnitSystem::SI;
-  const long long zone = IntegerValue(store, "POLE KOMFORTU", 0);
+  const long long zone = IntegerValue(store, "POLE KOMFORTU", 5, 0);
   c.comfort_zone = zone >= 0 && zone <= 5 ? static_cast<int>(zone) : 0;
 
   const long long language = IntegerValue(store, "JEZYK", 2);

@@ -6,16 +6,13 @@
 #include "chart/comfort_zones.h"
 #include "chart/process_table.h"
 #include "psychro/air.h"
+#include "psychro/first_hit.h"
 #include "psychro/number_text.h"
 #include "psychro/units.h"
 
 namespace orvanta::chart {
 
 namespace {
-
-// Every tracing loop below also stops after this many steps, so that a
-// non-finite or out-of-range value can never hang the redraw.
-constexpr int kMaxTraceSteps = 400000;
 
 int Px(double v) { return static_cast<int>(Rnd(v)); }
 
@@ -29,7 +26,65 @@ int Utf8Length(const std::string& s) {
 void LineTo(Canvas& c, PixelPoint p) { c.LineTo(p.x, p.y); }
 void MoveTo(Canvas& c, PixelPoint p) { c.MoveTo(p.x, p.y); }
 
+// The values a walk x = 0, x += step, x += step, ... takes, with the rounding
+// of each addition, kept so that a search over the step index sees exactly
+// the walk's x. Grown on demand, one per thread.
+class StepGrid {
+ public:
+  explicit StepGrid(double step) : step_(step), x_{0.0} {}
+  double operator()(long k) {
+    while (static_cast<long>(x_.size()) <= k) x_.push_back(x_.back() + step_);
+    return x_[static_cast<std::size_t>(k)];
+  }
+
+ private:
+  double step_;
+  std::vector<double> x_;
+};
+
+constexpr double kIsenthalpStep = 0.00002;
+constexpr double kDensityStep = 0.0001;
+
+StepGrid& IsenthalpGrid() {
+  thread_local StepGrid grid(kIsenthalpStep);
+  return grid;
+}
+
+StepGrid& DensityGrid() {
+  thread_local StepGrid grid(kDensityStep);
+  return grid;
+}
+
+// Steps t by 0.005 K while SaturationPressure(t) < p_req, exactly as the walk
+// `while (SaturationPressure(t) < p_req) t += 0.005` does, but evaluates the
+// exponential only next to the crossing: below t_safe the exponent
+// 17.269 t / (t + 237.3) lies under ln(p_req / 610.5) by a margin far beyond
+// every rounding error, so the test is true there for sure.
+void StepToSaturationPressure(double& t, int& steps, int budget, double p_req) {
+  const double level = std::log(p_req / 610.5);
+  const double below = level - 1e-9 * (1 + std::fabs(level));
+  double t_safe = -INFINITY;  // NaN, zero or negative p_req: no sure steps
+  if (below >= 17.269)
+    t_safe = INFINITY;  // the formula never reaches p_req
+  else if (below > -INFINITY)
+    t_safe = 237.3 * below / (17.269 - below);
+  // Far from the formula's pole at -237.3 °C only, where its slope is small.
+  while (t < t_safe && t > -200 && steps < budget) {
+    t += 0.005;
+    ++steps;
+  }
+  while (steps < budget && SaturationPressure(t) < p_req) {
+    t += 0.005;
+    ++steps;
+  }
+}
+
 }  // namespace
+
+int TraceStepBudget(const ChartGeometry& g) {
+  const long long pixels = static_cast<long long>(std::max(g.wimg(), 1)) + std::max(g.himg(), 1);
+  return static_cast<int>(std::clamp<long long>(kTraceStepsPerPixel * pixels, kTraceStepsMin, kTraceStepsMax));
+}
 
 // ---------------------------------------------------------------- isolines
 
@@ -61,13 +116,18 @@ void DrawIsenthalp(const DrawContext& d, double h) {
   c.SetPenColor(d.s.enthalpy_color);
   c.SetFontColor(d.s.enthalpy_color);
   MoveTo(c, d.g.MapToChart(TemperatureFromEnthalpy(h, 0), 0));
-  double x = 0, t = TemperatureFromEnthalpy(h, 0);
-  for (int step = 0; step < kMaxTraceSteps; ++step) {
-    x += 0.00002;
-    t = TemperatureFromEnthalpy(h, x);
-    const double phi = RelativeHumidity(pb, SaturationPressure(t), x);
-    if (!(phi < 1) || t <= torg_down) break;
-  }
+  // The walk x += 0.00002 ends at the first step that is saturated or below
+  // the range. Along the isenthalp t falls and phi rises with every step, so
+  // the first such step is found by search over the step index.
+  StepGrid& xs = IsenthalpGrid();
+  const long budget = TraceStepBudget(d.g);
+  const long k = FirstHit(budget, [&](long step) {
+    const double xk = xs(step);
+    const double tk = TemperatureFromEnthalpy(h, xk);
+    return !(RelativeHumidity(pb, SaturationPressure(tk), xk) < 1) || tk <= torg_down;
+  });
+  const double x = xs(k == 0 ? budget : k);
+  const double t = TemperatureFromEnthalpy(h, x);
   const PixelPoint end = d.g.MapToChart(t, x);
   LineTo(c, end);
   const std::string label = d.s.units == UnitSystem::SI ? NumberText(h, d.decimal_separator)
@@ -94,17 +154,14 @@ void DrawRelativeHumidityLine(const DrawContext& d, double phi) {
   else
     c.MoveTo(20, on_axis.y);
   PixelPoint last = on_axis;
+  const int budget = TraceStepBudget(g);
   int t_steps = 0;
-  for (int step = 0; step < kMaxTraceSteps; ++step) {
+  for (int step = 0; step < budget; ++step) {
     x += 0.00005;
-    const double p_req = SaturationPressureForHumidity(pb, x, phi);
-    while (SaturationPressure(t) < p_req && t_steps < kMaxTraceSteps) {
-      t += 0.005;
-      ++t_steps;
-    }
+    StepToSaturationPressure(t, t_steps, budget, SaturationPressureForHumidity(pb, x, phi));
     last = g.MapToChart(t, x);
     LineTo(c, last);
-    if (t_steps >= kMaxTraceSteps || !std::isfinite(t)) break;
+    if (t_steps >= budget || !std::isfinite(t)) break;
     if (mollier) {
       if (last.x >= g.wimg() || !(range.torg_up + 2 > t)) break;
     } else {
@@ -139,17 +196,29 @@ void DrawDensityLine(const DrawContext& d, double rho) {
   const double pb = d.s.pb;
   const int torg_down = g.range().torg_down;
   const double t_dry = TemperatureFromDensity(pb, rho, 0);
-  double x = 0, t = t_dry;
-  bool saturated = false;
-  for (int step = 0; step < kMaxTraceSteps; ++step) {
-    x += 0.0001;
-    t = TemperatureFromDensity(pb, rho, x);
-    if (!std::isfinite(t)) break;
-    if (RelativeHumidity(pb, SaturationPressure(t), x) >= 1) {
-      saturated = true;
-      break;
-    }
-  }
+  // The walk x += 0.0001 ends at the first step whose t is not finite or whose
+  // state is saturated; the line is drawn when that end is saturated and lies
+  // above the range bottom. Unless pb, rho > 0 it never is: t stays at or
+  // below -273.15 °C, or phi stays below 0. For pb, rho > 0 t falls with x
+  // (from t_dry), so a t_dry below the range draws nothing either; otherwise
+  // phi rises with every step while t is above the saturation formula's pole
+  // (-237.3 °C), and the end is found by search over the step index. A walk
+  // that reaches -230 °C unsaturated can only end lower: not drawn.
+  if (!(pb > 0 && rho > 0) || !(t_dry >= torg_down - 1)) return;
+  StepGrid& xs = DensityGrid();
+  const long budget = TraceStepBudget(g);
+  const auto t_at = [&](long step) { return TemperatureFromDensity(pb, rho, xs(step)); };
+  const auto saturated_at = [&](long step) {
+    const double tk = t_at(step);
+    return std::isfinite(tk) && RelativeHumidity(pb, SaturationPressure(tk), xs(step)) >= 1;
+  };
+  const long k = FirstHit(budget, [&](long step) {
+    const double tk = t_at(step);
+    return !std::isfinite(tk) || tk <= -230 || RelativeHumidity(pb, SaturationPressure(tk), xs(step)) >= 1;
+  });
+  const bool saturated = k != 0 && saturated_at(k);
+  const double x = xs(k == 0 ? budget : k);
+  const double t = t_at(k == 0 ? budget : k);
   // A line whose saturated end lies below the range (or that never reaches
   // saturation) is not drawn.
   if (!saturated || !std::isfinite(t_dry) || torg_down >= t) return;
@@ -252,6 +321,7 @@ void DrawCoefficientLines(const DrawContext& d, const ChartProject& project) {
     const AirState& p0 = project.point(pi).state;
     if (!std::isfinite(p0.t) || !std::isfinite(p0.x) || !std::isfinite(dc.epsilon)) continue;
     const DirectionLine line{p0.t, p0.x, std::clamp(dc.epsilon, -kEpsilonLimit, kEpsilonLimit)};
+    const int budget = TraceStepBudget(g);
     const bool rising = line.eps > kEpsilonRising;
     c.SetPenColor(d.s.coefficient_color);
     c.SetPenWidth(2);
@@ -260,7 +330,7 @@ void DrawCoefficientLines(const DrawContext& d, const ChartProject& project) {
     // 1. Towards lower x.
     MoveTo(c, origin);
     double x = p0.x;
-    for (int step = 0; step < kMaxTraceSteps; ++step) {
+    for (int step = 0; step < budget; ++step) {
       x -= kCoefficientStep;
       const double t = line.T(x);
       LineTo(c, g.MapToChart(t, x));
@@ -271,7 +341,7 @@ void DrawCoefficientLines(const DrawContext& d, const ChartProject& project) {
     // inside it. The search ends at x = 0.
     std::optional<double> t_end;
     double x_end = range.xorg / 1000.0;
-    for (; x_end > 0; x_end -= kCoefficientStep) {
+    for (int step = 0; x_end > 0 && step < budget; x_end -= kCoefficientStep, ++step) {
       const double t = line.T(x_end);
       if (t > t_low && t < t_high) {
         t_end = t;
@@ -286,7 +356,7 @@ void DrawCoefficientLines(const DrawContext& d, const ChartProject& project) {
       MoveTo(c, origin);
       const double x_limit = std::max(range.xorg / 1000.0, p0.x) + kCoefficientStep;
       x = p0.x;
-      for (int step = 0; step < kMaxTraceSteps; ++step) {
+      for (int step = 0; step < budget; ++step) {
         x += kCoefficientStep;
         const double t = line.T(x);
         LineTo(c, g.MapToChart(t, x));
@@ -317,6 +387,7 @@ std::optional<Arrowhead> ComputeArrowhead(PixelPoint start, PixelPoint tip) {
   const bool vertical = start.x == tip.x;
   if (!vertical && start.y == tip.y) return std::nullopt;
   constexpr double kStep = 0.001;  // px of x per step of the walks
+  constexpr long long kMaxArrowSteps = 400000;  // the walks cover 15 px and 5 px
   double perp;
   double bx = x2, by = y2;
   if (vertical) {
@@ -329,7 +400,7 @@ std::optional<Arrowhead> ComputeArrowhead(PixelPoint start, PixelPoint tip) {
     // Steps closer than 14 px (14.5 with y rounded) cannot reach 15 px:
     // start the walk there.
     const long long first = std::max(1LL, static_cast<long long>(14 / std::sqrt(1 + m * m) / kStep));
-    for (long long k = first; k < first + kMaxTraceSteps; ++k) {
+    for (long long k = first; k < first + kMaxArrowSteps; ++k) {
       bx = x2 + k * dir;
       by = static_cast<double>(Rnd(y2 + m * (bx - x2)));
       if ((bx - x2) * (bx - x2) + (by - y2) * (by - y2) >= 15 * 15) break;
@@ -338,7 +409,7 @@ std::optional<Arrowhead> ComputeArrowhead(PixelPoint start, PixelPoint tip) {
   auto wing = [&](double dir) {
     double wx = bx, wy = by;
     const long long first = std::max(1LL, static_cast<long long>(4.9 / std::sqrt(1 + perp * perp) / kStep));
-    for (long long k = first; k < first + kMaxTraceSteps; ++k) {
+    for (long long k = first; k < first + kMaxArrowSteps; ++k) {
       wx = bx + k * dir;
       wy = by + perp * (wx - bx);
       if ((wx - bx) * (wx - bx) + (wy - by) * (wy - by) >= 5 * 5) break;

@@ -53,6 +53,14 @@ std::vector<double> IsenthalpValues(const ChartRange& range, UnitSystem units);
 // The density isoline values [kg/m3] of the range at pb.
 std::vector<double> DensityValues(const ChartRange& range, double pb);
 
+// The most steps one isoline or coefficient trace may take on a bitmap of
+// this size: proportional to the bitmap's width plus height, at least what
+// the widest range needs (260 K in 0.005 K steps) and at most 400 000, so
+// that no value in a project or in the settings can make a redraw slow.
+inline constexpr long long kTraceStepsPerPixel = 300;
+inline constexpr long long kTraceStepsMin = 60'000, kTraceStepsMax = 400'000;
+int TraceStepBudget(const ChartGeometry& g);
+
 void DrawIsenthalp(const DrawContext& d, double h);
 void DrawRelativeHumidityLine(const DrawContext& d, double phi);
 void DrawDensityLine(const DrawContext& d, double rho);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include "psychro/first_hit.h"
+
 namespace orvanta {
 
 bool operator==(const AirState& a, const AirState& b) {
@@ -41,24 +43,6 @@ double AirEnthalpy(double t, double x) { return 1.005 * t + x * (2501 + 1.84 * t
 double MoistureFromEnthalpy(double i, double t) { return (i - 1.005 * t) / (2501 + 1.84 * t); }
 
 namespace {
-
-// Smallest k in [1, k_max] with hit(k), for a predicate that is false up to
-// some k and true from there on; 0 when hit(k_max) is false. Galloping then
-// bisection: the same k as a walk k = 1, 2, ... at a few dozen evaluations.
-template <class Hit>
-long FirstHit(long k_max, Hit hit) {
-  long lo = 0, hi = 1;  // hit(lo) is false (k = 0 is never a hit)
-  while (!hit(hi)) {
-    if (hi == k_max) return 0;
-    lo = hi;
-    hi = hi > k_max / 2 ? k_max : hi * 2;
-  }
-  while (hi - lo > 1) {
-    const long mid = lo + (hi - lo) / 2;
-    (hit(mid) ? hi : lo) = mid;
-  }
-  return hi;
-}
 
 constexpr long kWetBulbMaxSteps = 2'000'000;
 constexpr int kDewPointMaxSteps = 100'000;

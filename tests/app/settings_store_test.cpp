@@ -81,19 +81,32 @@ TEST(SettingsStore, PressureIsClampedAndDefaulted) {
   EXPECT_EQ(LoadSettings(no_pb).chart.pb, 101300);
 }
 
-TEST(SettingsStore, FallbacksForMissingOrBadValues) {
+TEST(SettingsStore, MissingValuesReadAsTheirFirstRunValuesBadOnesFallBack) {
   MemoryStore store;
   store.Set("JEZYK", "1");  // the key exists, everything else is missing
   const AppSettings s = LoadSettings(store);
-  EXPECT_EQ(s.chart.range, (ChartRange{-30, 35, 20}));
-  for (auto flag : kCheckBoxFlags) EXPECT_FALSE(s.chart.*flag);
-  EXPECT_EQ(s.label_radio, (std::array<bool, 4>{false, false, false, false}));
-  EXPECT_EQ(s.chart.default_label, LabelPosition::None);
+  // A store that lost its keys (or holds one unrelated key) switches nothing
+  // off: every missing value is what the first run writes.
+  MemoryStore first_run;
+  WriteDefaultSettings(first_run);
+  const AppSettings f = LoadSettings(first_run);
+  EXPECT_EQ(s.chart.range, (ChartRange{-30, 40, 20}));
+  for (auto flag : kCheckBoxFlags) EXPECT_TRUE(s.chart.*flag);
+  EXPECT_EQ(s.label_radio, (std::array<bool, 4>{false, true, false, false}));
+  EXPECT_EQ(s.chart.default_label, f.chart.default_label);
   EXPECT_EQ(s.chart.humidity_color, colors::kRed);
-  EXPECT_EQ(s.chart.process_color, colors::kNavy);
-  EXPECT_EQ(s.chart.coefficient_color, colors::kPurple);
+  EXPECT_EQ(s.chart.process_color, colors::kRed);
+  EXPECT_EQ(s.chart.coefficient_color, colors::kFuchsia);
   EXPECT_EQ(s.chart.label_font_height, 15);
-  EXPECT_EQ(s.chart.comfort_zone, 0);
+  EXPECT_EQ(s.chart.comfort_zone, 5);
+  EXPECT_EQ(s.chart.pb, f.chart.pb);
+  MemoryStore unrelated;
+  unrelated.Set("SomethingElse", "42");
+  const AppSettings u = LoadSettings(unrelated);
+  EXPECT_EQ(u.chart.range, f.chart.range);
+  for (auto flag : kCheckBoxFlags) EXPECT_EQ(u.chart.*flag, f.chart.*flag);
+  EXPECT_EQ(u.chart.comfort_zone, f.chart.comfort_zone);
+  EXPECT_EQ(u.language, f.language);
   EXPECT_EQ(s.language, 1);
   EXPECT_TRUE(s.chart.polish_labels);
   EXPECT_TRUE(s.chart.polish_texts);
@@ -110,7 +123,11 @@ TEST(SettingsStore, FallbacksForMissingOrBadValues) {
   odd.Set("JEDN", "7");
   odd.Set("POLE KOMFORTU", "9");
   odd.Set("JEZYK", "40");
+  odd.Set("CBOX5", "");
+  odd.Set("CB7", "");
   const AppSettings o = LoadSettings(odd);
+  EXPECT_EQ(o.chart.process_color, colors::kNavy);  // present but not a colour
+  EXPECT_FALSE(o.chart.*kCheckBoxFlags[6]);          // present but not "1"
   EXPECT_EQ(o.chart.range, (ChartRange{-60, 35, 200}));
   EXPECT_FALSE(o.chart.isenthalps);
   EXPECT_FALSE(o.chart.show_logo);

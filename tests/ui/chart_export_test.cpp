@@ -306,3 +306,46 @@ TEST(JpegWriter, EmptyPictureIsAnErrorNotACrash) {
 
 }  // namespace
 }  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// A PNG export goes through the fixed-filter encoder: the file is a PNG that
+// decodes to exactly the pixels the chart was drawn with, and a second save
+// over it replaces it whole.
+TEST(ChartPicturePng, DecodesToTheDrawnPixels) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const ChartProject p = ExampleProject();
+  for (ChartLayout layout : {ChartLayout::Mollier, ChartLayout::Carrier}) {
+    ChartSettings s;
+    s.layout = layout;
+    const int w = 640, h = 410;
+    QImage drawn(w, h, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    {
+      QPainter painter(&drawn);
+      chart::QtCanvas canvas(painter);
+      chart::RenderChart(canvas, s, p, w, h);
+    }
+    const QString path = dir.filePath("c.png");
+    QString error;
+    ASSERT_TRUE(WriteChartPicture(path, s, p, w, h, &error)) << error.toStdString();
+    EXPECT_TRUE(ReadAll(path).startsWith("\x89PNG\r\n\x1a\n"));
+    const QImage decoded = QImage(path).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(decoded.size(), QSize(w, h));
+    int differing = 0;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        if ((decoded.pixel(x, y) & 0xFFFFFF) != (drawn.pixel(x, y) & 0xFFFFFF)) ++differing;
+    EXPECT_EQ(differing, 0);
+    // The picture is not blank: the chart's lines are in it.
+    int inked = 0;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) inked += (decoded.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    EXPECT_GT(inked, 5000);
+  }
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,36 +1,29 @@
 // The orvanta program: the main window, with a project file as the optional
-// first argument.
+// first argument, or the headless chart export (--export).
 #include <QApplication>
-#include <QStringList>
-#include <cstdio>
-#include <cstring>
+#include <QByteArray>
+#include <QFile>
 
+#include "app/ui/command_line.h"
+#include "app/ui/kit/messages.h"
+#include "app/ui/kit/qsettings_store.h"
 #include "app/ui/main_window.h"
-#include "chart/ui/chart_export.h"
 
 int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--version") == 0) {
-      std::printf("ORVANTA %s\n", ORVANTA_VERSION);
-      return 0;
-    }
-  }
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--export") == 0 || std::strncmp(argv[i], "--export=", 9) == 0) {
-      // Headless: draw the chart into a picture file; no display is needed.
-      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-      QApplication app(argc, argv);
-      QApplication::setApplicationName("ORVANTA");
-      QApplication::setOrganizationName("ORVANTA");
-      return orvanta::RunChartExport(QApplication::arguments().mid(1));
-    }
-  }
+  // --version, --help and unknown options need no display.
+  if (const auto code = orvanta::AnswerWithoutWindow(argc, argv, ORVANTA_VERSION)) return *code;
+  if (orvanta::WantsExport(argc, argv)) return orvanta::RunExportProgram(argc, argv);
+
   QApplication app(argc, argv);
   QApplication::setApplicationName("ORVANTA");
   QApplication::setOrganizationName("ORVANTA");
+  // QApplication has removed the options it knows; what is left is ours.
+  const orvanta::WindowArguments args = orvanta::ReadWindowArguments(argc, argv);
+  if (args.exit_code) return *args.exit_code;
+  const QString settings_problem = orvanta::PrepareUserSettingsFile();
   orvanta::MainWindow window;
-  const QStringList args = QApplication::arguments();
-  if (args.size() > 1 && !args.at(1).startsWith("--")) window.OpenStartupProject(args.at(1));
+  if (!settings_problem.isEmpty()) orvanta::Messages::Warning(&window, "ORVANTA", settings_problem);
+  if (!args.project.empty()) window.OpenStartupProject(QFile::decodeName(QByteArray::fromStdString(args.project)));
   window.show();
   return app.exec();
 }

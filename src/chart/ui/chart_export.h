@@ -6,6 +6,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 #include "chart/chart_settings.h"
 #include "project/chart_project.h"
@@ -33,5 +35,11 @@ bool WriteChartPicture(const QString& path, const ChartSettings& settings, const
 // unreadable or damaged project (nothing is written then) or a failed write;
 // returns 0 after writing the picture.
 int RunChartExport(const QStringList& args);
+// The same with the arguments as the bytes the system passed: the project
+// path is used byte for byte, so a name that is not valid UTF-8 opens too.
+int RunChartExportBytes(const std::vector<std::string>& raw_args);
+
+// The usage of every option of the program, as --help prints it.
+QString CommandLineUsage();
 
 }  // namespace orvanta

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QSettings>
+#include <QString>
 #include <memory>
 
 #include "app/settings_store.h"
@@ -11,7 +12,9 @@ namespace orvanta {
 
 class QSettingsStore : public KeyValueStore {
  public:
-  // QSettings("ORVANTA", "SETTINGS").
+  // QSettings("ORVANTA", "SETTINGS"). When that file is not a regular file
+  // (a pipe, device or socket, also behind a link) it is never opened: the
+  // store then lives in memory only and starts empty (first-run values).
   QSettingsStore();
   // A settings file of its own (INI format), e.g. for tests.
   explicit QSettingsStore(const QString& ini_path);
@@ -26,6 +29,17 @@ class QSettingsStore : public KeyValueStore {
 
  private:
   std::unique_ptr<QSettings> settings_;
+  MemoryStore memory_;  // used when settings_ is null
 };
+
+// Where QSettings("ORVANTA", "SETTINGS") keeps the user's settings.
+QString UserSettingsFilePath();
+
+// Checks the user's settings file once at start-up, before anything reads
+// it: a file that is not a regular file is left alone and the reason is
+// returned; a file that does not parse is kept beside itself as
+// "<name>.damaged" and removed, so that the first-run values are used (and
+// written again), and that is returned. Empty when all is well.
+QString PrepareUserSettingsFile();
 
 }  // namespace orvanta
