@@ -341,6 +341,8 @@ TEST_F(ProcessWindowsTest, ProcessDialogRefusalsAndTheFlowFromACoefficient) {
     auto* table = Find<QTableWidget>(list, "StringGrid1");
     WhileOpen("TForm30", [&] { emit table->cellDoubleClicked(1, 0); }, [&](QWidget* d) {
       EXPECT_EQ(Shown(d, "Edit1"), "SUPPLY");
+      EXPECT_EQ(Shown(d, "Edit4"), QString::number(project.process(1).air_flow));
+      EXPECT_FALSE(Shown(d, "Edit5").isEmpty());
       EXPECT_TRUE(Find<QCheckBox>(d, "CheckBox2")->isChecked());
       EXPECT_EQ(Find<QComboBox>(d, "ComboBox1")->currentText(), "ROOM");
       Click(d, "CheckBox2");

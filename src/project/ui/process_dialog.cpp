@@ -187,7 +187,7 @@ void ProcessDialog::PrepareEdit(int index) {
   end_->setText(QString::fromStdString(p.end_point));
   draw_line_->setChecked(p.draw_line);
   volume_m3h_ = p.air_flow;
-  typed_ = volume_si_;
+  typed_ = nullptr;  // all four fields show the stored flow
   const AirFlowLink& link = project.air_flow_link();
   if (link.enabled && link.process_name == p.name) {
     link_->setChecked(true);
@@ -235,6 +235,8 @@ void ProcessDialog::PointsChanged() {
     FlowFromCoefficient(false);
   } else if (typed_) {
     FlowTyped(typed_);
+  } else {
+    ShowFlows();
   }
 }
 
