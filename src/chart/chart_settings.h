@@ -81,6 +81,12 @@ struct ChartSettings {
   Rgb coefficient_color = colors::kFuchsia; // CBOX6
 
   int label_font_height = 15;  // "EDIT"
+
+  // The process chosen in the process list (0-based, -1 none) is drawn
+  // yellow and the one chosen before it navy. Held for the run only, never
+  // stored with the settings.
+  int selected_process = -1;
+  int previous_selected_process = -1;
 };
 
 // The switches in check-box order: kCheckBoxFlags[0] is CB1 (CheckBox1).

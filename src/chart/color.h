@@ -31,6 +31,7 @@ constexpr Rgb kNavy = RgbFromBgr(0x800000);
 constexpr Rgb kFuchsia = RgbFromBgr(0xFF00FF);
 constexpr Rgb kPurple = RgbFromBgr(0x800080);
 constexpr Rgb kSilver = RgbFromBgr(0xC0C0C0);
+constexpr Rgb kYellow = RgbFromBgr(0x00FFFF);
 }  // namespace colors
 
 }  // namespace orvanta

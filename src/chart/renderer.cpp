@@ -428,7 +428,13 @@ void DrawProcessLines(const DrawContext& d, const ChartProject& project) {
     if (a < 0 || b < 0) continue;
     const PixelPoint start = d.g.MapToChart(project.point(a).state.t, project.point(a).state.x);
     const PixelPoint tip = d.g.MapToChart(project.point(b).state.t, project.point(b).state.x);
-    c.SetPenColor(d.s.process_color);
+    Rgb color = d.s.process_color;
+    if (k == d.s.selected_process) {
+      color = colors::kYellow;
+    } else if (k == d.s.previous_selected_process) {
+      color = colors::kNavy;
+    }
+    c.SetPenColor(color);
     c.SetPenStyle(PenStyle::Solid);
     c.SetPenWidth(2);
     MoveTo(c, start);

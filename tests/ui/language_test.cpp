@@ -33,6 +33,10 @@
 #include "project/ui/point_data_dialog.h"
 #include "project/ui/point_definition_dialog.h"
 #include "project/ui/points_list_window.h"
+#include "project/ui/coefficient_windows.h"
+#include "project/ui/process_dialog.h"
+#include "project/ui/process_list_window.h"
+#include "ui/support/test_workbench.h"
 
 namespace orvanta {
 namespace {
@@ -256,6 +260,7 @@ TEST(CaptionTable, EveryRowNamesAComponentOfItsWindow) {
   AppSettings settings;
   ChartProject project;
   PointsListWindow points_list(&project);
+  test::TestWorkbench workbench;
   const std::map<std::string, std::function<std::unique_ptr<QWidget>()>> kBuilt = {
       {"TForm5", [&] { return std::make_unique<LibraryWindow>(&project); }},
       {"TForm25", [&] { return std::make_unique<MainWindow>(std::make_unique<MemoryStore>()); }},
@@ -264,11 +269,15 @@ TEST(CaptionTable, EveryRowNamesAComponentOfItsWindow) {
       {"TForm29", [&] { return std::make_unique<PointDataDialog>(&project, &settings.chart, &points_list); }},
       {"TForm31", [&] { return std::make_unique<PointsListWindow>(&project); }},
       {"TForm38", [&] { return std::make_unique<ReportDataWindow>(); }},
+      {"TForm30", [&] { return std::make_unique<ProcessDialog>(workbench); }},
+      {"TForm32", [&] { return std::make_unique<ProcessListWindow>(workbench, nullptr); }},
+      {"TForm3", [&] { return std::make_unique<CoefficientDialog>(workbench); }},
+      {"TForm2", [&] { return std::make_unique<CoefficientListWindow>(workbench, nullptr); }},
   };
   const std::set<std::string> kStillToCome = {
-      "TForm2",  "TForm3",  "TForm7",  "TForm8",  "TForm9",  "TForm10", "TForm11", "TForm12",
-      "TForm13", "TForm14", "TForm15", "TForm16", "TForm17", "TForm18", "TForm20", "TForm21",
-      "TForm22", "TForm24", "TForm30", "TForm32", "TForm34", "TForm35", "TForm39", "TForm40",
+      "TForm7",  "TForm8",  "TForm9",  "TForm10", "TForm11", "TForm12", "TForm13", "TForm14",
+      "TForm15", "TForm16", "TForm17", "TForm18", "TForm20", "TForm21", "TForm22", "TForm24",
+      "TForm34", "TForm35", "TForm39", "TForm40",
   };
   // Built windows register their rows; the main window the rows still to come.
   for (const auto& entry : kBuilt) entry.second();

@@ -1,5 +1,6 @@
 // The project's windows and commands that need nothing of the chart: the
-// points library window ("Wczytaj punkt z biblioteki").
+// points library window ("Wczytaj punkt z biblioteki"); the process dialog
+// and list, the direction-coefficient dialog and list.
 #pragma once
 
 namespace orvanta {
