@@ -128,6 +128,8 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   AddCommand(file, "Zakocz1", "Zakończ", QKeySequence(Qt::CTRL | Qt::Key_X));
 
+  BuildUndo(menu("Edycja1", Text(1372)));
+
   QMenu* options = menu("Opcje1", "Opcje...");
   AddCommand(options, "Ustawienia1", "Ustawienia", QKeySequence(Qt::CTRL | Qt::Key_U));
 
@@ -214,6 +216,9 @@ void MainWindow::BuildMenus() {
   AddCommand(point_menu_, "Zapami1", "Zapamiętaj punkt w bibliotece");
   AddCommand(point_menu_, "Wczytajpunktzbiblioteki1", "Wczytaj punkt z biblioteki");
   AddCommand(point_menu_, "Eksportujwartocipunktwdoplikutxt1", "Eksportuj wartości punktów do pliku *.txt");
+  point_menu_->addSeparator();
+  point_menu_->addAction(undo_action_);
+  point_menu_->addAction(redo_action_);
 
   // Pop-up menu of the chart.
   chart_menu_ = new QMenu(this);
@@ -230,6 +235,9 @@ void MainWindow::BuildMenus() {
   chart_menu_->addSeparator();
   AddCommand(chart_menu_, "Zapamitajpunktwbibliotece1", "Zapamiętaj punkt w bibliotece");
   AddCommand(chart_menu_, "Wczytajpunktzbiblioteki2", "Wczytaj punkt z biblioteki");
+  chart_menu_->addSeparator();
+  chart_menu_->addAction(undo_action_);
+  chart_menu_->addAction(redo_action_);
 
   // Pop-up menu of "POBIERZ WYKRES".
   picture_menu_ = new QMenu(this);

@@ -22,6 +22,8 @@
 #include "app/ui/kit/language.h"
 #include "app/ui/main_window.h"
 #include "app/ui/kit/messages.h"
+#include "app/ui/kit/project_history.h"
+#include "app/ui/kit/ui_texts.h"
 #include "app/ui/update_check_window.h"
 #include "chart/geometry.h"
 #include "chart/range_widening.h"
@@ -32,7 +34,6 @@ namespace orvanta {
 namespace {
 
 constexpr char kInfo[] = "ORVANTA INFO";
-constexpr char kFilter[] = "Pliki ORVANTA (*.ovt)";
 
 // Comfort-zone menu items by ComboBox1 index 1..5.
 const char* const kZoneItems[] = {nullptr, "wgASHRAE1997lato1", "wgASHRAE1997zima1", "wgDINEN137792004lato1",
@@ -155,6 +156,7 @@ void MainWindow::SyncComfortTicks() {
 }
 
 void MainWindow::OnComfortComboChanged(int) {
+  if (switching_language_) return;  // the list is being refilled; its choice comes back after
   SyncComfortTicks();
   FullRedraw();
 }
@@ -178,6 +180,7 @@ void MainWindow::OnPressureChanged(int hpa) {
   project_.RefreshAllPoints();
   // The points now hold other states than the saved file: a change to keep.
   if (project_.point_count() > 0) project_.set_modified(true);
+  RecordEdit(UiText(UiTextId::ChangePressure));
   FullRedraw();
 }
 
@@ -195,16 +198,35 @@ void MainWindow::SyncLanguageTicks() {
 }
 
 // A loaded language reaches OnLanguageChanged through the language events.
+// A language switch changes texts only: every box keeps its choice.
 void MainWindow::OnLanguageItem(int number) {
-  if (!LoadLanguage(number, this)) SyncLanguageTicks();  // the previous language stays ticked
+  const int zone = comfort_combo_->currentIndex();
+  const int layout = layout_combo_->currentIndex(), units = units_combo_->currentIndex();
+  switching_language_ = true;
+  const bool loaded = LoadLanguage(number, this);
+  switching_language_ = false;
+  {
+    const QSignalBlocker b1(comfort_combo_), b2(layout_combo_), b3(units_combo_);
+    comfort_combo_->setCurrentIndex(zone);
+    layout_combo_->setCurrentIndex(layout);
+    units_combo_->setCurrentIndex(units);
+  }
+  SyncComfortTicks();
+  if (!loaded) {
+    SyncLanguageTicks();  // the previous language stays ticked
+    return;
+  }
+  if (settings_loaded_ && !loading_settings_) FullRedraw();
 }
 
 void MainWindow::OnLanguageChanged() {
   SyncLanguageTicks();
   settings_.language = ActiveLanguageNumber();
-  // The caption table refilled the comfort-zone list with nothing selected.
+  // The caption table refilled the comfort-zone list with nothing selected;
+  // a switch from the menu puts the choice back and redraws itself.
   SyncComfortTicks();
-  if (settings_loaded_ && !loading_settings_) FullRedraw();
+  UpdateUndoActions();
+  if (settings_loaded_ && !loading_settings_ && !switching_language_) FullRedraw();
 }
 
 // ---- Settings window ------------------------------------------------------
@@ -220,33 +242,39 @@ void MainWindow::OnSettingsAccepted(double pb) {
     project_.set_pb(pb);
     project_.RefreshAllPoints();
     if (project_.point_count() > 0) project_.set_modified(true);
+    RecordEdit(UiText(UiTextId::ChangePressure));
   }
   FullRedraw();
 }
 
 // ---- Project files --------------------------------------------------------
 
-bool MainWindow::AskToKeepChanges(int text_number) {
+// Unsaved changes: Yes saves first (the command goes on only when the save
+// succeeded), No goes on without saving, Cancel stops and changes nothing.
+bool MainWindow::AskToKeepChanges(const QString& question) {
   if (!project_.modified()) return true;
-  return Messages::Question(this, kInfo, Text(text_number)) == QMessageBox::Yes;
+  const QMessageBox::StandardButton answer = Messages::Question(this, kInfo, question, true);
+  if (answer == QMessageBox::Yes) return SaveProject();
+  return answer == QMessageBox::No;
 }
 
 bool MainWindow::NewProject() {
-  if (!AskToKeepChanges(116)) return false;
+  if (!AskToKeepChanges(UiText(UiTextId::SaveFirst))) return false;
   project_.Clear();
   project_.set_file_name({});
   project_.set_pb(settings_.chart.pb);
   emit ProjectReplaced();
+  StartHistory();
   FullRedraw();
   return true;
 }
 
 bool MainWindow::OpenProject() {
-  if (!AskToKeepChanges(116)) return false;
+  if (!AskToKeepChanges(UiText(UiTextId::SaveFirst))) return false;
   QString path;
   {
     CurrentFolderKeeper keep;
-    path = ChooseFile(this, {FileDialogKind::Open, DocumentsFolder(), "*.ovt", kFilter, "ovt"});
+    path = ChooseFile(this, {FileDialogKind::Open, DocumentsFolder(), "*.ovt", UiText(UiTextId::FileFilter), "ovt"});
   }
   if (path.isEmpty()) return false;
   return OpenProjectFile(path);
@@ -267,6 +295,7 @@ bool MainWindow::OpenProjectFile(const QString& path) {
   project_.set_pb(result.pb);
   settings_.chart.range = WidenRangeForProject(settings_.chart.range, project_);
   project_.set_modified(false);
+  StartHistory();
   FullRedraw();
   return true;
 }
@@ -290,6 +319,7 @@ bool MainWindow::SaveProject() {
     return false;
   }
   project_.set_modified(false);
+  history_->MarkSaved();
   UpdateCaption();
   return true;
 }
@@ -298,9 +328,9 @@ bool MainWindow::SaveProjectAs() {
   QString path;
   {
     CurrentFolderKeeper keep;
-    QString proposed = project_.file_name().empty() ? QString("beznazwy.ovt")
+    QString proposed = project_.file_name().empty() ? UiText(UiTextId::UntitledFile)
                                                     : QFileInfo(QString::fromStdString(project_.file_name())).fileName();
-    path = ChooseFile(this, {FileDialogKind::Save, DocumentsFolder(), proposed, kFilter, "ovt"});
+    path = ChooseFile(this, {FileDialogKind::Save, DocumentsFolder(), proposed, UiText(UiTextId::FileFilter), "ovt"});
   }
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += ".ovt";
@@ -313,6 +343,7 @@ bool MainWindow::SaveProjectAs() {
   }
   project_.set_file_name(path.toStdString());
   project_.set_modified(false);
+  history_->MarkSaved();
   ReadControlsIntoSettings();
   SaveSettings(*store_, settings_);
   store_->Flush();
@@ -342,8 +373,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   ReadControlsIntoSettings();
   SaveSettings(*store_, settings_);
   store_->Flush();
-  if (project_.modified() && Messages::Question(this, kInfo, Text(117)) == QMessageBox::Yes && !SaveProjectAs()) {
-    // Not saved after all (cancelled or failed): the window stays, nothing is lost.
+  if (!AskToKeepChanges(Text(117))) {
+    // Cancelled, or the save was cancelled or failed: the window stays, nothing is lost.
     event->ignore();
     return;
   }

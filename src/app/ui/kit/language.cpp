@@ -118,6 +118,11 @@ void SetItems(QObject* o, const QStringList& items, bool has_own_text) {
 
 QString Text(int n) { return QString::fromStdString(ActiveLanguageTexts().Text(n)); }
 
+QString TextOr(int n, const QString& design) {
+  const QString text = Text(n);
+  return text.isEmpty() ? design : text;
+}
+
 void ApplyLanguageTexts(QWidget* window) {
   // Before any language file is loaded the windows keep their own texts.
   if (!window || window->objectName().isEmpty() || g_active_language == 0) return;
