@@ -160,6 +160,7 @@ class MainWindow : public QMainWindow, public Workbench, public CommandRegistry 
   void OnPressureChanged(int hpa);
   void OnLanguageItem(int number);
   void SyncLanguageTicks();
+  void SyncLanguageItems();
   void OnLanguageChanged();
   void ShowChartSettings();
   void OnSettingsAccepted(double pb);

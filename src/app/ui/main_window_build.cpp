@@ -82,8 +82,14 @@ QAction* MainWindow::AddCommand(QMenu* menu, const QString& object_name, const Q
 }
 
 void MainWindow::BindButton(QAbstractButton* button, QAction* action) {
-  button->setEnabled(action->isEnabled());
-  connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+  // The tooltip of a button is the name of its command in the current
+  // language (the toolbars show acronyms only).
+  const auto follow = [button, action] {
+    button->setEnabled(action->isEnabled());
+    if (action->text() != button->text()) button->setToolTip(QString(action->text()).remove('&'));
+  };
+  follow();
+  connect(action, &QAction::changed, button, follow);
   connect(button, &QAbstractButton::clicked, action, [action] {
     if (action->isEnabled()) action->trigger();
   });

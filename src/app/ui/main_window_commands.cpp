@@ -101,6 +101,8 @@ void MainWindow::ConnectCommands() {
     const int number = a->data().toInt();
     SetCommandHandler(a->objectName(), [this, number] { OnLanguageItem(number); });
   }
+  language_menu_->setToolTipsVisible(true);
+  SyncLanguageItems();
   connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, [this] { OnLanguageChanged(); });
 
   // Help, web site, update.
@@ -192,6 +194,16 @@ void MainWindow::ApplyProjectPressure(double pb) {
 
 // ---- Language ---------------------------------------------------------------
 
+// A language whose file is not installed is shown, disabled, with a tooltip
+// saying why, rather than offered and then refused.
+void MainWindow::SyncLanguageItems() {
+  for (QAction* a : language_menu_->actions()) {
+    const bool present = QFileInfo::exists(LanguageFilePath(a->data().toInt()));
+    a->setEnabled(present);
+    a->setToolTip(present ? a->text() : UiText(UiTextId::LanguageFileMissing));
+  }
+}
+
 void MainWindow::SyncLanguageTicks() {
   const int active = ActiveLanguageNumber();
   for (QAction* a : language_menu_->actions()) a->setChecked(a->data().toInt() == active);
@@ -226,6 +238,7 @@ void MainWindow::OnLanguageChanged() {
   // a switch from the menu puts the choice back and redraws itself.
   SyncComfortTicks();
   UpdateUndoActions();
+  SyncLanguageItems();
   if (settings_loaded_ && !loading_settings_ && !switching_language_) FullRedraw();
 }
 
@@ -353,7 +366,10 @@ bool MainWindow::SaveProjectAs() {
 
 // ---- Help ---------------------------------------------------------------
 
-void MainWindow::OpenWebSite() { OpenExternally(QUrl(ProgramWebSite())); }
+void MainWindow::OpenWebSite() {
+  const QString site = ProgramWebSite();
+  if (!OpenExternally(QUrl(site))) Messages::Info(this, kInfo, UiText(UiTextId::NoBrowser).arg(site));
+}
 
 void MainWindow::OpenManual() {
   const QString manual = HelpWindow::ManualPath();
