@@ -26,7 +26,7 @@ void MainWindow::BuildUndo(QMenu* edit_menu) {
 
 void MainWindow::UpdateUndoActions() {
   if (!undo_action_) return;
-  if (QAction* menu = Command("Edycja1")) menu->setText(UiText(UiTextId::EditMenu));
+  if (auto* menu = findChild<QMenu*>("Edycja1")) menu->setTitle(UiText(UiTextId::EditMenu));
   const auto item = [](UiTextId verb, const QString& name) {
     return name.isEmpty() ? UiText(verb) : UiText(verb) + " " + name;
   };
