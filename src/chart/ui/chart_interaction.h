@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QList>
+#include <QPair>
 #include <QObject>
 #include <QPoint>
 #include <QTimer>
