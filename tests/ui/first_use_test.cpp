@@ -145,7 +145,7 @@ TEST_F(FirstUse, ReadoutShowsTheNewUnitsAtOnce) {
 
 // Fault: a click above the saturation curve silently did nothing.
 TEST_F(FirstUse, ClickAboveSaturationSaysWhyInTheStatusLine) {
-  const QPoint px = d->PixelOf(5, 0.025);  // far above saturation at 5 °C
+  const QPoint px = d->PixelOf(5, 0.015);  // far above saturation at 5 °C (5.4 g/kg)
   d->modal.Next(test::CancelDialog);
   d->Click(px);
   QApplication::processEvents();
