@@ -220,6 +220,7 @@ TEST_F(FirstUse, StartUpNewsCanBeSwitchedBackOnInTheSettings) {
   settings->show();
   auto* news = settings->findChild<QCheckBox*>("CheckBox16");
   ASSERT_NE(news, nullptr);
+  EXPECT_TRUE(news->isVisible());  // findable: offered in the window, not only stored
   EXPECT_EQ(news->text(), "SHOW THE \"WHAT'S NEW\" WINDOW AT START");
   EXPECT_FALSE(news->isChecked());
   news->setChecked(true);

@@ -152,8 +152,8 @@ ChartSettingsWindow::ChartSettingsWindow(AppSettings& settings, QWidget* parent)
   }
   auto check = [this](int n) { return check_[static_cast<size_t>(n - 1)]; };
   check(19)->setToolTip(QString::fromUtf8("Wysokość okna definicji punktu dla ekranów o dużej rozdzielczości"));
-  // Stored but not offered.
-  check(16)->setVisible(false);
+  // Stored but not offered (no high-DPI switch is needed here). The start-up
+  // news box is offered: it is the only way to have the news shown again.
   check(19)->setVisible(false);
 
   auto* isolines = NamedGroup("GroupBox1", QStringLiteral("IZOLINIE"), this);
