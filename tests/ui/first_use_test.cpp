@@ -193,7 +193,7 @@ TEST_F(FirstUse, SettingsStayOpenUntilEveryValueIsWithinItsLimits) {
   pressure->setText("5000");
   settings->findChild<QPushButton*>("BitBtn1")->click();
   ASSERT_EQ(messages.shown().size(), 1u);
-  EXPECT_EQ(messages.shown()[0].text, Text(945) + "\nThe value is outside the limits 80000 to 120000.");
+  EXPECT_EQ(messages.shown()[0].text, "The pressure must be between 80000 and 120000 Pa.");
   EXPECT_TRUE(settings->isVisible());
   EXPECT_EQ(pressure->text(), "5000");
   EXPECT_EQ(pressure->selectedText(), "5000");

@@ -326,8 +326,9 @@ void ChartSettingsWindow::OnOk() {
   };
   const auto pb = ParseTypedNumber(pressure_edit_->text());
   if (!pb || *pb < kMinPressure || *pb > kMaxPressure) {
-    refuse(pressure_edit_, Text(945) + "\n" +
-                               UiText(UiTextId::OutOfLimits).arg(UiNumberText(kMinPressure), UiNumberText(kMaxPressure)));
+    // Language text 945 names the limits itself.
+    refuse(pressure_edit_, TextOr(945, UiText(UiTextId::OutOfLimits)
+                                           .arg(UiNumberText(kMinPressure), UiNumberText(kMaxPressure))));
     return;
   }
   bool font_ok = false;
