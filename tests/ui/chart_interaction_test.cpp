@@ -303,7 +303,7 @@ TEST_F(ChartInteractionTest, NewPointWithAProcessFromTheLastPoint) {
     emit flow->textEdited("800");
     Accept(w, "B");
   });
-  interaction.Clicked({500, 250});
+  interaction.Clicked({450, 160});
   ASSERT_EQ(project.point_count(), 2);
   ASSERT_EQ(project.process_count(), 1);
   EXPECT_EQ(project.process(0).name, "A - B");
@@ -314,7 +314,7 @@ TEST_F(ChartInteractionTest, NewPointWithAProcessFromTheLastPoint) {
 
 TEST_F(ChartInteractionTest, TreeSelectsEditsAndDeletes) {
   ClickNewPoint({300, 220}, "A");
-  ClickNewPoint({500, 250}, "B");
+  ClickNewPoint({450, 160}, "B");
   QTreeWidget tree;
   FillPointsTree(&tree, project, settings.units);
   ASSERT_EQ(tree.topLevelItemCount(), 2);
