@@ -121,7 +121,7 @@ TEST_F(ChartInteractionTest, ReadoutShowsTheStateAtThePixel) {
 }
 
 TEST_F(ChartInteractionTest, ClickStoresTheStateMapFromChartGivesForThePixel) {
-  const QPoint px(400, 300);
+  const QPoint px(250, 200);  // below the saturation curve: air exists there
   ClickNewPoint(px, "P1");
   ASSERT_EQ(modal.shown, QStringList{"TForm27"});
   ASSERT_EQ(project.point_count(), 1);
@@ -145,7 +145,7 @@ TEST_F(ChartInteractionTest, CancelledDialogStillMarksTheProjectModified) {
 }
 
 TEST_F(ChartInteractionTest, OverAPointTheReadoutFreezesAndThePointIsSelected) {
-  ClickNewPoint({400, 300}, "A");
+  ClickNewPoint({300, 220}, "A");
   const QPoint away(200, 200);
   interaction.MouseMoved(away, Qt::NoButton);
   const QStringList before = ShownReadout();
@@ -165,7 +165,7 @@ TEST_F(ChartInteractionTest, OverAPointTheReadoutFreezesAndThePointIsSelected) {
 }
 
 TEST_F(ChartInteractionTest, DragMovesThePointKeepingNameLabelAndTies) {
-  ClickNewPoint({400, 300}, "A");
+  ClickNewPoint({300, 220}, "A");
   ChartPoint tied = project.point(0);
   tied.label_position = LabelPosition::Left;
   tied.description = "room";
@@ -197,7 +197,7 @@ TEST_F(ChartInteractionTest, DragMovesThePointKeepingNameLabelAndTies) {
 }
 
 TEST_F(ChartInteractionTest, OnlyAPressOnThePointStartsADrag) {
-  ClickNewPoint({400, 300}, "A");
+  ClickNewPoint({300, 220}, "A");
   const AirState before = project.point(0).state;
   redraws = 0;
   // Pressed elsewhere and swept across the point: no drag.
@@ -227,7 +227,7 @@ TEST_F(ChartInteractionTest, OnlyAPressOnThePointStartsADrag) {
 }
 
 TEST_F(ChartInteractionTest, DoubleClickOnAPointEditsItWithoutTheNewPointDialog) {
-  ClickNewPoint({400, 300}, "A");
+  ClickNewPoint({300, 220}, "A");
   interaction.set_double_click_interval(5000);
   const QPoint on_point = PixelOf(0);
   interaction.MouseMoved(on_point, Qt::NoButton);
@@ -244,7 +244,7 @@ TEST_F(ChartInteractionTest, DoubleClickOnAPointEditsItWithoutTheNewPointDialog)
 }
 
 TEST_F(ChartInteractionTest, PlainClickOnAPointDefinesANewPointAtTheFrozenState) {
-  ClickNewPoint({400, 300}, "A");
+  ClickNewPoint({300, 220}, "A");
   interaction.MouseMoved({200, 200}, Qt::NoButton);
   const AirState frozen = interaction.cursor_state();
   modal.Next([](QWidget* w) { Accept(w, "B"); });
@@ -255,7 +255,7 @@ TEST_F(ChartInteractionTest, PlainClickOnAPointDefinesANewPointAtTheFrozenState)
 }
 
 TEST_F(ChartInteractionTest, AClickOnAPointKeepsItsStateWhileWaitingForASecondClick) {
-  ClickNewPoint({400, 300}, "A");
+  ClickNewPoint({300, 220}, "A");
   interaction.MouseMoved({200, 200}, Qt::NoButton);
   const AirState frozen = interaction.cursor_state();
   interaction.set_double_click_interval(30);
@@ -295,7 +295,7 @@ TEST_F(ChartInteractionTest, FiftyFirstPointIsRefused) {
 }
 
 TEST_F(ChartInteractionTest, NewPointWithAProcessFromTheLastPoint) {
-  ClickNewPoint({400, 300}, "A");
+  ClickNewPoint({300, 220}, "A");
   modal.Next([](QWidget* w) {
     w->findChild<QRadioButton*>("RadioButton2")->click();
     auto* flow = w->findChild<QLineEdit*>("Edit3");
@@ -303,7 +303,7 @@ TEST_F(ChartInteractionTest, NewPointWithAProcessFromTheLastPoint) {
     emit flow->textEdited("800");
     Accept(w, "B");
   });
-  interaction.Clicked({500, 250});
+  interaction.Clicked({450, 160});
   ASSERT_EQ(project.point_count(), 2);
   ASSERT_EQ(project.process_count(), 1);
   EXPECT_EQ(project.process(0).name, "A - B");
@@ -313,8 +313,8 @@ TEST_F(ChartInteractionTest, NewPointWithAProcessFromTheLastPoint) {
 }
 
 TEST_F(ChartInteractionTest, TreeSelectsEditsAndDeletes) {
-  ClickNewPoint({400, 300}, "A");
-  ClickNewPoint({500, 250}, "B");
+  ClickNewPoint({300, 220}, "A");
+  ClickNewPoint({450, 160}, "B");
   QTreeWidget tree;
   FillPointsTree(&tree, project, settings.units);
   ASSERT_EQ(tree.topLevelItemCount(), 2);

@@ -41,7 +41,7 @@ TEST(ChartSettingsWindow, HasTheNamedControlsWithTheirLimits) {
   for (int i = 1; i <= 19; ++i) {
     auto* box = w.findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(i));
     ASSERT_NE(box, nullptr) << i;
-    EXPECT_EQ(box->isVisibleTo(&w), i != 16 && i != 19) << i;
+    EXPECT_EQ(box->isVisibleTo(&w), i != 19) << i;  // the high-DPI switch is stored only
     EXPECT_TRUE(box->isChecked()) << i;
   }
   for (int i = 1; i <= 4; ++i) EXPECT_NE(w.findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(i)), nullptr);
@@ -128,7 +128,8 @@ TEST(ChartSettingsWindow, OkTakesTheValuesAndAValidPressure) {
   EXPECT_FALSE(w.isVisible());
 }
 
-TEST(ChartSettingsWindow, OkRefusesAPressureOutOfRangeAndRestoresIt) {
+// The window stays open with the refused value selected; nothing is applied.
+TEST(ChartSettingsWindow, OkRefusesAPressureOutOfRangeAndKeepsTheWindowOpen) {
   RecordingResponder messages;
   ActiveLanguageTexts().Set(945, "PRESSURE OUT OF RANGE");
   AppSettings s = FirstRunSettings();
@@ -136,20 +137,25 @@ TEST(ChartSettingsWindow, OkRefusesAPressureOutOfRangeAndRestoresIt) {
   int accepted = 0, redraw = 0;
   QObject::connect(&w, &ChartSettingsWindow::settingsAccepted, [&](double) { ++accepted; });
   QObject::connect(&w, &ChartSettingsWindow::redrawRequested, [&] { ++redraw; });
+  const bool isolines = s.chart.relative_humidity_lines;
   for (const char* bad : {"130000", "79999", "abc", ""}) {
     messages.Clear();
     w.show();
+    Child<QCheckBox>(w, "CheckBox1")->setChecked(!isolines);
     Child<QLineEdit>(w, "Edit1")->setText(bad);
     Child<QPushButton>(w, "BitBtn1")->click();
     ASSERT_EQ(messages.shown().size(), 1u) << bad;
     EXPECT_EQ(messages.shown()[0].caption, "ORVANTA");
-    EXPECT_EQ(messages.shown()[0].text, "PRESSURE OUT OF RANGE");
-    EXPECT_EQ(Child<QLineEdit>(w, "Edit1")->text(), "101300") << bad;
+    EXPECT_EQ(messages.shown()[0].text, "PRESSURE OUT OF RANGE") << bad;
+    EXPECT_EQ(Child<QLineEdit>(w, "Edit1")->text(), bad);
     EXPECT_EQ(s.chart.pb, 101300);
+    EXPECT_EQ(s.chart.relative_humidity_lines, isolines);
+    EXPECT_TRUE(w.isVisible());
+    Child<QPushButton>(w, "BitBtn2")->click();  // ANULUJ
     EXPECT_FALSE(w.isVisible());
   }
   EXPECT_EQ(accepted, 0);
-  EXPECT_EQ(redraw, 4);
+  EXPECT_EQ(redraw, 0);
 
   // The limits themselves are accepted.
   for (const char* good : {"80000", "120000"}) {

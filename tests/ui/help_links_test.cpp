@@ -12,6 +12,7 @@
 
 #include "app/settings_store.h"
 #include "app/ui/kit/help_links.h"
+#include "app/ui/kit/ui_texts.h"
 #include "app/ui/kit/language.h"
 #include "app/ui/main_window.h"
 #include "app/ui/kit/messages.h"
@@ -106,7 +107,11 @@ TEST_F(HelpLinksTest, EachLineOfAThreeLineFileOpensItsPageAndLaterLinesNothing) 
   EXPECT_EQ(OpenHelpLink(HelpLinkPair::Videos, 5, false, nullptr), HelpLinkOutcome::NoAddress);
   EXPECT_EQ(opened_, QStringList({"https://video.example/one", "https://video.example/two",
                                   "https://video.example/three"}));
-  EXPECT_TRUE(messages_.shown().empty());
+  // A line the file does not have opens nothing, and says so.
+  ASSERT_EQ(messages_.shown().size(), 2u);
+  EXPECT_TRUE(messages_.shown()[0].text.startsWith(UiText(UiTextId::NoBrowser).section("%1", 0, 0)))
+      << messages_.shown()[0].text.toStdString();
+  EXPECT_TRUE(messages_.shown()[0].text.contains("/Linki/link_YoutubeEN.txt"));
   // The downloaded file does not stay in the temporary folder.
   EXPECT_FALSE(QFile::exists(QDir(QDir::tempPath()).filePath("link_YoutubeEN.txt")));
 }
@@ -120,10 +125,19 @@ TEST_F(HelpLinksTest, PolishChoiceTakesThePolishFile) {
   EXPECT_EQ(server_.requested, QStringList({"/Linki/link_wiedza.txt", "/Linki/link_wiedzaen.txt"}));
 }
 
-TEST_F(HelpLinksTest, AMissingFileOpensNothingAndSaysNothing) {
+TEST_F(HelpLinksTest, AMissingFileOpensNothingAndSaysSo) {
   EXPECT_EQ(OpenHelpLink(HelpLinkPair::Videos, 1, true, nullptr), HelpLinkOutcome::NoAddress);
   EXPECT_TRUE(opened_.isEmpty());
-  EXPECT_TRUE(messages_.shown().empty());
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA INFO");
+}
+
+TEST_F(HelpLinksTest, AnAddressNoBrowserTookIsReported) {
+  server_.Put("/Linki/link_YoutubeEN.txt", "https://video.example/one\r\n");
+  SetExternalOpener([](const QUrl&) { return false; });
+  EXPECT_EQ(OpenHelpLink(HelpLinkPair::Videos, 1, false, nullptr), HelpLinkOutcome::NotOpened);
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].text, UiText(UiTextId::NoBrowser).arg("https://video.example/one"));
 }
 
 TEST_F(HelpLinksTest, NoConnectionIsReportedWithText296) {

@@ -81,7 +81,7 @@ TEST_F(LanguageMenu, MissingFileIsReportedAndChangesNothing) {
   ASSERT_FALSE(QFile::exists(LanguageFilePath(3)));  // "DE" is not delivered
   EXPECT_FALSE(LoadLanguage(3));
   ASSERT_EQ(messages.shown().size(), 1u);
-  EXPECT_EQ(messages.shown()[0].text, "THE FILE WITH THE CHOOSEN LANGUAGE IS NOT FOUND");
+  EXPECT_EQ(messages.shown()[0].text, "THE FILE WITH THE CHOSEN LANGUAGE IS NOT FOUND");
   EXPECT_EQ(messages.shown()[0].caption, "ORVANTA INFO");
   EXPECT_EQ(ActiveLanguageNumber(), 2);
   EXPECT_EQ(Text(2), first);
@@ -219,7 +219,7 @@ TEST_F(LanguageSwitch, StoredLanguageAtStartUp) {
   // A stored language without its file: reported, Polish texts instead.
   EXPECT_EQ(LoadStoredLanguage(5), 1);
   ASSERT_EQ(messages.shown().size(), 1u);
-  EXPECT_EQ(messages.shown()[0].text, "THE FILE WITH THE CHOOSEN LANGUAGE IS NOT FOUND");
+  EXPECT_EQ(messages.shown()[0].text, "THE FILE WITH THE CHOSEN LANGUAGE IS NOT FOUND");  // English was active
   EXPECT_EQ(ActiveLanguageNumber(), 1);
   EXPECT_EQ(Text(10), "Zakończ");
 }

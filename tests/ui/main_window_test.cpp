@@ -26,6 +26,7 @@
 #include "app/ui/kit/language.h"
 #include "app/ui/main_window.h"
 #include "app/ui/kit/messages.h"
+#include "app/ui/kit/ui_texts.h"
 #include "project/project_file.h"
 #include "psychro/state.h"
 
@@ -173,7 +174,7 @@ TEST_F(MainWindowTest, UnsavedProjectCaptionAndDamagedStartFile) {
   EXPECT_EQ(messages_.shown().back().caption, "ORVANTA");  // the file's refusal
   EXPECT_EQ(window_->project().point_count(), 0);
   Show();
-  EXPECT_EQ(window_->windowTitle(), Title() + " - beznazwy.ovt");
+  EXPECT_EQ(window_->windowTitle(), Title() + " - " + UiText(UiTextId::UntitledFile));
 }
 
 TEST_F(MainWindowTest, LayoutAndUnitSwitchesRestoreEveryCaption) {
@@ -315,14 +316,20 @@ TEST_F(MainWindowTest, NewAfterAChangeAsks) {
   window_->Command("Nowy1")->trigger();
   ASSERT_EQ(messages_.shown().size(), 1u);
   EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA INFO");
-  EXPECT_EQ(messages_.shown()[0].text, Text(116));
+  EXPECT_EQ(messages_.shown()[0].text, UiText(UiTextId::SaveFirst));
+  EXPECT_EQ(messages_.shown()[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  // No: go on without saving.
+  EXPECT_EQ(window_->project().point_count(), 0);
+  ASSERT_TRUE(window_->project().AddPoint(PointAt("P1", 101300, 20, 0.008)));
+  messages_.Answer(QMessageBox::Cancel);
+  window_->Command("Nowy1")->trigger();
   EXPECT_EQ(window_->project().point_count(), 1);
 
-  messages_.Answer(QMessageBox::Yes);
+  messages_.Answer(QMessageBox::No);
   window_->Command("Nowy1")->trigger();
   EXPECT_EQ(window_->project().point_count(), 0);
   EXPECT_FALSE(window_->project().modified());
-  EXPECT_TRUE(window_->windowTitle().endsWith(" - beznazwy.ovt"));
+  EXPECT_TRUE(window_->windowTitle().endsWith(" - " + UiText(UiTextId::UntitledFile)));
   messages_.Clear();
   window_->Command("Nowy1")->trigger();  // nothing to lose: no question
   EXPECT_TRUE(messages_.shown().empty());
@@ -340,7 +347,7 @@ TEST_F(MainWindowTest, SaveAsThenOpenRoundTripWithTheDialogs) {
   window_->Command("Za")->trigger();  // no file yet: Save as
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].kind, FileDialogKind::Save);
-  EXPECT_EQ(asked[0].filter, "Pliki ORVANTA (*.ovt)");
+  EXPECT_EQ(asked[0].filter, UiText(UiTextId::FileFilter));
   EXPECT_EQ(asked[0].default_suffix, "ovt");
   const QString saved = QDir::toNativeSeparators(target + ".ovt");
   EXPECT_EQ(QFile(saved).size(), 15368);
@@ -427,7 +434,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheChangesAndSaysSo) {
   ASSERT_EQ(messages_.shown().size(), 1u);
   EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA");
   EXPECT_TRUE(window_->project().modified());
-  EXPECT_TRUE(window_->windowTitle().endsWith(" - beznazwy.ovt"));
+  EXPECT_TRUE(window_->windowTitle().endsWith(" - " + UiText(UiTextId::UntitledFile)));
 }
 
 TEST_F(MainWindowTest, CloseWithChangesAsksAndYesSavesFirst) {
@@ -581,8 +588,9 @@ TEST(MainWindowLanguage, SwitchingLanguageAndBackRestoresTheCaptions) {
   polish->trigger();
   EXPECT_TRUE(polish->isChecked());
   EXPECT_EQ(w.Command("Otwrz1")->text(), Text(4));
-  EXPECT_EQ(w.findChild<QComboBox*>("ComboBox1")->currentIndex(), -1);  // the zone list was refilled
-  EXPECT_EQ(w.settings().chart.comfort_zone, 0);
+  // The zone list was refilled in the new language with the zone still chosen.
+  const int zone = w.settings().chart.comfort_zone;
+  EXPECT_EQ(w.findChild<QComboBox*>("ComboBox1")->currentIndex(), zone);
   EXPECT_TRUE(w.settings().chart.polish_labels);
   QAction* back = nullptr;
   for (QAction* a : w.findChild<QMenu*>("Jzyk1")->actions())
@@ -593,12 +601,13 @@ TEST(MainWindowLanguage, SwitchingLanguageAndBackRestoresTheCaptions) {
   EXPECT_FALSE(polish->isChecked() && start != 1);
   EXPECT_EQ(w.Command("Otwrz1")->text(), open_text);
   EXPECT_EQ(w.windowTitle(), title);
-  // A language without its file: the message, and the ticked language stays.
+  // A language without its file is shown disabled, with a tooltip, and cannot be chosen.
   messages.Clear();
   w.Command("Jezyk21")->trigger();
   if (!QFile::exists(LanguageFilePath(21))) {
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].text, "THE FILE WITH THE CHOOSEN LANGUAGE IS NOT FOUND");
+    EXPECT_FALSE(w.Command("Jezyk21")->isEnabled());
+    EXPECT_EQ(w.Command("Jezyk21")->toolTip(), UiText(UiTextId::LanguageFileMissing));
+    EXPECT_TRUE(messages.shown().empty());
     EXPECT_FALSE(w.Command("Jezyk21")->isChecked());
     EXPECT_TRUE(back->isChecked());
   }

@@ -216,7 +216,7 @@ TEST_F(PointDataDialogTest, EmptyFieldsMakeOkDoNothingAndANamelessPointIsRefused
   EXPECT_EQ(project.point_count(), 0);
 }
 
-TEST_F(PointDataDialogTest, EditModeRenamesIntoProcessesAndAcceptsATakenName) {
+TEST_F(PointDataDialogTest, EditModeRenamesIntoProcessesAndRefusesATakenName) {
   ASSERT_TRUE(project.AddPoint(Point("A", 20, 0.008)));
   ASSERT_TRUE(project.AddPoint(Point("B", 30, 0.010)));
   ASSERT_TRUE(project.AddProcess({"A-B", "A", "B", true, 500}));
@@ -234,11 +234,14 @@ TEST_F(PointDataDialogTest, EditModeRenamesIntoProcessesAndAcceptsATakenName) {
   EXPECT_DOUBLE_EQ(project.point(0).state.t, 22);
   EXPECT_EQ(project.process(0).start_point, "A2");
 
+  // Another point's name would leave process "A2-B" joining A2 to A2.
   dialog.PrepareEdit(1);
   Type(&dialog, "Edit1", "A2");
   Child<QPushButton>(&dialog, "BitBtn1")->click();
-  EXPECT_TRUE(messages.shown().empty());
-  EXPECT_EQ(project.point(1).name, "A2");
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, Text(1000));
+  EXPECT_EQ(project.point(1).name, "B");
+  EXPECT_EQ(project.process(0).end_point, "B");
 }
 
 TEST_F(PointDataDialogTest, TiesToAProcessLine) {

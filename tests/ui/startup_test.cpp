@@ -4,6 +4,7 @@
 
 #include "chart/ui/chart_view.h"
 #include "app/ui/kit/language.h"
+#include "app/ui/kit/ui_texts.h"
 #include "app/ui/main_window.h"
 #include "app/ui/kit/messages.h"
 
@@ -19,7 +20,7 @@ TEST(MainWindowStartup, FirstStartDrawsTheChartAndNamesTheUnsavedProject) {
   QApplication::processEvents();
   EXPECT_EQ(w.objectName(), "TForm25");
   const QString title = Text(105).isEmpty() ? QString("ORVANTA") : Text(105);
-  EXPECT_EQ(w.windowTitle(), title + " - beznazwy.ovt");
+  EXPECT_EQ(w.windowTitle(), title + " - " + UiText(UiTextId::UntitledFile));  // "untitled.ovt" in English
   EXPECT_FALSE(w.chart_image().isNull());
   EXPECT_EQ(w.chart_image().size(), w.chart_view()->size());
   EXPECT_TRUE(messages.shown().empty());

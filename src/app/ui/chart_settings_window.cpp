@@ -20,6 +20,7 @@
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
+#include "app/ui/kit/ui_texts.h"
 #include "psychro/number_text.h"
 
 namespace orvanta {
@@ -151,8 +152,8 @@ ChartSettingsWindow::ChartSettingsWindow(AppSettings& settings, QWidget* parent)
   }
   auto check = [this](int n) { return check_[static_cast<size_t>(n - 1)]; };
   check(19)->setToolTip(QString::fromUtf8("Wysokość okna definicji punktu dla ekranów o dużej rozdzielczości"));
-  // Stored but not offered.
-  check(16)->setVisible(false);
+  // Stored but not offered (no high-DPI switch is needed here). The start-up
+  // news box is offered: it is the only way to have the news shown again.
   check(19)->setVisible(false);
 
   auto* isolines = NamedGroup("GroupBox1", QStringLiteral("IZOLINIE"), this);
@@ -315,20 +316,31 @@ void ChartSettingsWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
+// Nothing is applied until every typed value is within its limits; a
+// refused value is named with its limits and stays selected for correction.
 void ChartSettingsWindow::OnOk() {
-  ReadControls(settings_);
+  const auto refuse = [this](QLineEdit* field, const QString& text) {
+    Messages::Info(this, QStringLiteral("ORVANTA"), text);
+    field->setFocus();
+    field->selectAll();
+  };
   const auto pb = ParseTypedNumber(pressure_edit_->text());
-  if (pb && *pb >= kMinPressure && *pb <= kMaxPressure) {
-    settings_.chart.pb = *pb;
-    accept();
-    emit settingsAccepted(*pb);
+  if (!pb || *pb < kMinPressure || *pb > kMaxPressure) {
+    // Language text 945 names the limits itself.
+    refuse(pressure_edit_, TextOr(945, UiText(UiTextId::OutOfLimits)
+                                           .arg(UiNumberText(kMinPressure), UiNumberText(kMaxPressure))));
     return;
   }
-  Messages::Info(this, QStringLiteral("ORVANTA"), Text(945));
-  // The refused text would otherwise be read as the pressure later.
-  pressure_edit_->setText(remembered_pressure_);
+  bool font_ok = false;
+  const int font = font_edit_->text().trimmed().toInt(&font_ok);
+  if (!font_ok || font < 1 || font > 200) {
+    refuse(font_edit_, UiText(UiTextId::OutOfLimits).arg(1).arg(200));
+    return;
+  }
+  ReadControls(settings_);
+  settings_.chart.pb = *pb;
   accept();
-  emit redrawRequested();
+  emit settingsAccepted(*pb);
 }
 
 void ChartSettingsWindow::OnCancel() {

@@ -24,6 +24,8 @@
 #include "chart/ui/chart_view.h"
 #include "app/ui/kit/data_dir.h"
 #include "app/ui/kit/language.h"
+#include "app/ui/kit/project_history.h"
+#include "app/ui/kit/ui_texts.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/news_window.h"
 #include "app/ui/kit/qsettings_store.h"
@@ -250,7 +252,7 @@ void MainWindow::UpdateCaption() {
 }
 
 QString MainWindow::CaptionSuffix() const {
-  if (project_.file_name().empty()) return " - beznazwy.ovt";
+  if (project_.file_name().empty()) return " - " + UiText(UiTextId::UntitledFile);
   return " - " + QString::fromStdString(project_.file_name());
 }
 
@@ -284,11 +286,14 @@ void MainWindow::FullRedraw() {
   ApplyVisibility();
   PlaceControls();
   project_.RefreshDependentPoints();  // drawing itself never changes the project
+  // An edit that its window did not name is still one step of undo.
+  if (history_->HasUnrecordedChange()) history_->Record(UiText(UiTextId::EditGeneral));
   RenderChartImage();
 
   if (QAction* a = Command("Wspkierunkowyprzemiany1"))
     a->setEnabled(command_available_.value("Wspkierunkowyprzemiany1") && project_.point_count() > 0);
   UpdateCaption();
+  UpdateUndoActions();
   redrawing_ = false;
   emit Redrawn();
 

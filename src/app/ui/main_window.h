@@ -41,6 +41,7 @@ std::span<const CaptionRow> MainWindowCaptionRows();
 
 class ChartView;
 class ChartSettingsWindow;
+class ProjectHistory;
 
 class MainWindow : public QMainWindow, public Workbench, public CommandRegistry {
   Q_OBJECT
@@ -54,6 +55,8 @@ class MainWindow : public QMainWindow, public Workbench, public CommandRegistry 
   AppSettings& settings() override { return settings_; }
   int language() const override { return settings_.language; }
   void RequestFullRedraw() override { FullRedraw(); }
+  void RecordEdit(const QString& name) override;
+  void ShowNotice(const QString& text) override;
   CommandRegistry& commands() override { return *this; }
   WorkbenchEvents& events() override { return events_; }
   QWidget* dialog_parent() override { return this; }
@@ -67,6 +70,8 @@ class MainWindow : public QMainWindow, public Workbench, public CommandRegistry 
   bool Run(CommandId id) override;
 
   ChartView* chart_view() { return chart_view_; }
+  // Undo and redo of the project (Edit menu, pop-up menus, Ctrl+Z, Ctrl+Y).
+  ProjectHistory& history() { return *history_; }
 
   // Reads the settings (first call of a run only), writes the first-run
   // values when there are none, redraws the chart in the current layout and
@@ -155,14 +160,20 @@ class MainWindow : public QMainWindow, public Workbench, public CommandRegistry 
   void OnPressureChanged(int hpa);
   void OnLanguageItem(int number);
   void SyncLanguageTicks();
+  void SyncLanguageItems();
   void OnLanguageChanged();
   void ShowChartSettings();
   void OnSettingsAccepted(double pb);
   void OnCloseButton();
-  bool AskToKeepChanges(int text_number);  // false: the command must stop
+  bool AskToKeepChanges(const QString& question);  // false: the command must stop
   void ApplyProjectPressure(double pb);
   void OpenWebSite();
   void OpenManual();
+  // Undo (undo.cpp of the main window).
+  void BuildUndo(QMenu* edit_menu);
+  void UpdateUndoActions();
+  void AfterHistoryRestore();
+  void StartHistory();  // New, Open: the project as it is now is where undo stops
 
   std::unique_ptr<KeyValueStore> store_;
   AppSettings settings_;
@@ -175,6 +186,11 @@ class MainWindow : public QMainWindow, public Workbench, public CommandRegistry 
   bool redrawing_ = false;
   bool closing_confirmed_ = false;
   bool redraw_pending_ = false;
+  bool switching_language_ = false;
+
+  std::unique_ptr<ProjectHistory> history_;
+  QAction* undo_action_ = nullptr;  // Cofnij1
+  QAction* redo_action_ = nullptr;  // Ponow1
 
   ProcessLoadTexts load_texts_;  // of the last drawn process table (for the report)
 

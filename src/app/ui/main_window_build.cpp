@@ -82,8 +82,14 @@ QAction* MainWindow::AddCommand(QMenu* menu, const QString& object_name, const Q
 }
 
 void MainWindow::BindButton(QAbstractButton* button, QAction* action) {
-  button->setEnabled(action->isEnabled());
-  connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+  // The tooltip of a button is the name of its command in the current
+  // language (the toolbars show acronyms only).
+  const auto follow = [button, action] {
+    button->setEnabled(action->isEnabled());
+    if (action->text() != button->text()) button->setToolTip(QString(action->text()).remove('&'));
+  };
+  follow();
+  connect(action, &QAction::changed, button, follow);
   connect(button, &QAbstractButton::clicked, action, [action] {
     if (action->isEnabled()) action->trigger();
   });
@@ -127,6 +133,8 @@ void MainWindow::BuildMenus() {
   AddCommand(file, "Drukuj1", "Drukuj...", QKeySequence(Qt::CTRL | Qt::Key_P));
   file->addSeparator();
   AddCommand(file, "Zakocz1", "Zakończ", QKeySequence(Qt::CTRL | Qt::Key_X));
+
+  BuildUndo(menu("Edycja1", Text(1372)));
 
   QMenu* options = menu("Opcje1", "Opcje...");
   AddCommand(options, "Ustawienia1", "Ustawienia", QKeySequence(Qt::CTRL | Qt::Key_U));
@@ -214,6 +222,9 @@ void MainWindow::BuildMenus() {
   AddCommand(point_menu_, "Zapami1", "Zapamiętaj punkt w bibliotece");
   AddCommand(point_menu_, "Wczytajpunktzbiblioteki1", "Wczytaj punkt z biblioteki");
   AddCommand(point_menu_, "Eksportujwartocipunktwdoplikutxt1", "Eksportuj wartości punktów do pliku *.txt");
+  point_menu_->addSeparator();
+  point_menu_->addAction(undo_action_);
+  point_menu_->addAction(redo_action_);
 
   // Pop-up menu of the chart.
   chart_menu_ = new QMenu(this);
@@ -230,6 +241,9 @@ void MainWindow::BuildMenus() {
   chart_menu_->addSeparator();
   AddCommand(chart_menu_, "Zapamitajpunktwbibliotece1", "Zapamiętaj punkt w bibliotece");
   AddCommand(chart_menu_, "Wczytajpunktzbiblioteki2", "Wczytaj punkt z biblioteki");
+  chart_menu_->addSeparator();
+  chart_menu_->addAction(undo_action_);
+  chart_menu_->addAction(redo_action_);
 
   // Pop-up menu of "POBIERZ WYKRES".
   picture_menu_ = new QMenu(this);

@@ -22,6 +22,8 @@
 #include "app/ui/kit/language.h"
 #include "app/ui/main_window.h"
 #include "app/ui/kit/messages.h"
+#include "app/ui/kit/project_history.h"
+#include "app/ui/kit/ui_texts.h"
 #include "app/ui/update_check_window.h"
 #include "chart/geometry.h"
 #include "chart/range_widening.h"
@@ -32,7 +34,6 @@ namespace orvanta {
 namespace {
 
 constexpr char kInfo[] = "ORVANTA INFO";
-constexpr char kFilter[] = "Pliki ORVANTA (*.ovt)";
 
 // Comfort-zone menu items by ComboBox1 index 1..5.
 const char* const kZoneItems[] = {nullptr, "wgASHRAE1997lato1", "wgASHRAE1997zima1", "wgDINEN137792004lato1",
@@ -100,6 +101,8 @@ void MainWindow::ConnectCommands() {
     const int number = a->data().toInt();
     SetCommandHandler(a->objectName(), [this, number] { OnLanguageItem(number); });
   }
+  language_menu_->setToolTipsVisible(true);
+  SyncLanguageItems();
   connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, [this] { OnLanguageChanged(); });
 
   // Help, web site, update.
@@ -155,6 +158,7 @@ void MainWindow::SyncComfortTicks() {
 }
 
 void MainWindow::OnComfortComboChanged(int) {
+  if (switching_language_) return;  // the list is being refilled; its choice comes back after
   SyncComfortTicks();
   FullRedraw();
 }
@@ -178,6 +182,7 @@ void MainWindow::OnPressureChanged(int hpa) {
   project_.RefreshAllPoints();
   // The points now hold other states than the saved file: a change to keep.
   if (project_.point_count() > 0) project_.set_modified(true);
+  RecordEdit(UiText(UiTextId::ChangePressure));
   FullRedraw();
 }
 
@@ -189,22 +194,52 @@ void MainWindow::ApplyProjectPressure(double pb) {
 
 // ---- Language ---------------------------------------------------------------
 
+// A language whose file is not installed is shown, disabled, with a tooltip
+// saying why, rather than offered and then refused.
+void MainWindow::SyncLanguageItems() {
+  for (QAction* a : language_menu_->actions()) {
+    const bool present = QFileInfo::exists(LanguageFilePath(a->data().toInt()));
+    a->setEnabled(present);
+    a->setToolTip(present ? a->text() : UiText(UiTextId::LanguageFileMissing));
+  }
+}
+
 void MainWindow::SyncLanguageTicks() {
   const int active = ActiveLanguageNumber();
   for (QAction* a : language_menu_->actions()) a->setChecked(a->data().toInt() == active);
 }
 
 // A loaded language reaches OnLanguageChanged through the language events.
+// A language switch changes texts only: every box keeps its choice.
 void MainWindow::OnLanguageItem(int number) {
-  if (!LoadLanguage(number, this)) SyncLanguageTicks();  // the previous language stays ticked
+  const int zone = comfort_combo_->currentIndex();
+  const int layout = layout_combo_->currentIndex(), units = units_combo_->currentIndex();
+  switching_language_ = true;
+  const bool loaded = LoadLanguage(number, this);
+  switching_language_ = false;
+  {
+    const QSignalBlocker b1(comfort_combo_), b2(layout_combo_), b3(units_combo_);
+    comfort_combo_->setCurrentIndex(zone);
+    layout_combo_->setCurrentIndex(layout);
+    units_combo_->setCurrentIndex(units);
+  }
+  SyncComfortTicks();
+  if (!loaded) {
+    SyncLanguageTicks();  // the previous language stays ticked
+    return;
+  }
+  if (settings_loaded_ && !loading_settings_) FullRedraw();
 }
 
 void MainWindow::OnLanguageChanged() {
   SyncLanguageTicks();
   settings_.language = ActiveLanguageNumber();
-  // The caption table refilled the comfort-zone list with nothing selected.
+  // The caption table refilled the comfort-zone list with nothing selected;
+  // a switch from the menu puts the choice back and redraws itself.
   SyncComfortTicks();
-  if (settings_loaded_ && !loading_settings_) FullRedraw();
+  UpdateUndoActions();
+  SyncLanguageItems();
+  if (settings_loaded_ && !loading_settings_ && !switching_language_) FullRedraw();
 }
 
 // ---- Settings window ------------------------------------------------------
@@ -220,33 +255,39 @@ void MainWindow::OnSettingsAccepted(double pb) {
     project_.set_pb(pb);
     project_.RefreshAllPoints();
     if (project_.point_count() > 0) project_.set_modified(true);
+    RecordEdit(UiText(UiTextId::ChangePressure));
   }
   FullRedraw();
 }
 
 // ---- Project files --------------------------------------------------------
 
-bool MainWindow::AskToKeepChanges(int text_number) {
+// Unsaved changes: Yes saves first (the command goes on only when the save
+// succeeded), No goes on without saving, Cancel stops and changes nothing.
+bool MainWindow::AskToKeepChanges(const QString& question) {
   if (!project_.modified()) return true;
-  return Messages::Question(this, kInfo, Text(text_number)) == QMessageBox::Yes;
+  const QMessageBox::StandardButton answer = Messages::Question(this, kInfo, question, true);
+  if (answer == QMessageBox::Yes) return SaveProject();
+  return answer == QMessageBox::No;
 }
 
 bool MainWindow::NewProject() {
-  if (!AskToKeepChanges(116)) return false;
+  if (!AskToKeepChanges(UiText(UiTextId::SaveFirst))) return false;
   project_.Clear();
   project_.set_file_name({});
   project_.set_pb(settings_.chart.pb);
   emit ProjectReplaced();
+  StartHistory();
   FullRedraw();
   return true;
 }
 
 bool MainWindow::OpenProject() {
-  if (!AskToKeepChanges(116)) return false;
+  if (!AskToKeepChanges(UiText(UiTextId::SaveFirst))) return false;
   QString path;
   {
     CurrentFolderKeeper keep;
-    path = ChooseFile(this, {FileDialogKind::Open, DocumentsFolder(), "*.ovt", kFilter, "ovt"});
+    path = ChooseFile(this, {FileDialogKind::Open, DocumentsFolder(), "*.ovt", UiText(UiTextId::FileFilter), "ovt"});
   }
   if (path.isEmpty()) return false;
   return OpenProjectFile(path);
@@ -267,6 +308,7 @@ bool MainWindow::OpenProjectFile(const QString& path) {
   project_.set_pb(result.pb);
   settings_.chart.range = WidenRangeForProject(settings_.chart.range, project_);
   project_.set_modified(false);
+  StartHistory();
   FullRedraw();
   return true;
 }
@@ -290,6 +332,7 @@ bool MainWindow::SaveProject() {
     return false;
   }
   project_.set_modified(false);
+  history_->MarkSaved();
   UpdateCaption();
   return true;
 }
@@ -298,9 +341,9 @@ bool MainWindow::SaveProjectAs() {
   QString path;
   {
     CurrentFolderKeeper keep;
-    QString proposed = project_.file_name().empty() ? QString("beznazwy.ovt")
+    QString proposed = project_.file_name().empty() ? UiText(UiTextId::UntitledFile)
                                                     : QFileInfo(QString::fromStdString(project_.file_name())).fileName();
-    path = ChooseFile(this, {FileDialogKind::Save, DocumentsFolder(), proposed, kFilter, "ovt"});
+    path = ChooseFile(this, {FileDialogKind::Save, DocumentsFolder(), proposed, UiText(UiTextId::FileFilter), "ovt"});
   }
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += ".ovt";
@@ -313,6 +356,7 @@ bool MainWindow::SaveProjectAs() {
   }
   project_.set_file_name(path.toStdString());
   project_.set_modified(false);
+  history_->MarkSaved();
   ReadControlsIntoSettings();
   SaveSettings(*store_, settings_);
   store_->Flush();
@@ -322,7 +366,10 @@ bool MainWindow::SaveProjectAs() {
 
 // ---- Help ---------------------------------------------------------------
 
-void MainWindow::OpenWebSite() { OpenExternally(QUrl(ProgramWebSite())); }
+void MainWindow::OpenWebSite() {
+  const QString site = ProgramWebSite();
+  if (!OpenExternally(QUrl(site))) Messages::Info(this, kInfo, UiText(UiTextId::NoBrowser).arg(site));
+}
 
 void MainWindow::OpenManual() {
   const QString manual = HelpWindow::ManualPath();
@@ -342,8 +389,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   ReadControlsIntoSettings();
   SaveSettings(*store_, settings_);
   store_->Flush();
-  if (project_.modified() && Messages::Question(this, kInfo, Text(117)) == QMessageBox::Yes && !SaveProjectAs()) {
-    // Not saved after all (cancelled or failed): the window stays, nothing is lost.
+  if (!AskToKeepChanges(Text(117))) {
+    // Cancelled, or the save was cancelled or failed: the window stays, nothing is lost.
     event->ignore();
     return;
   }

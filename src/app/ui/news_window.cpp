@@ -1,5 +1,7 @@
 #include "app/ui/news_window.h"
 
+#include "app/ui/kit/ui_texts.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -12,7 +14,7 @@ namespace orvanta {
 
 NewsWindow::NewsWindow(QWidget* parent) : QDialog(parent) {
   setObjectName("TForm19");
-  setWindowTitle("CO NOWEGO");
+  setWindowTitle(UiText(UiTextId::NewsTitle));
   auto* layout = new QVBoxLayout(this);
   auto* text = new QTextBrowser(this);
   text->setObjectName("Memo1");

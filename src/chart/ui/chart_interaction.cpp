@@ -7,11 +7,14 @@
 #include <QStyleHints>
 #include <QTreeWidgetItem>
 
+#include "app/ui/kit/messages.h"
+#include "app/ui/kit/ui_texts.h"
 #include "chart/ui/chart_view.h"
 #include "project/ui/point_data_dialog.h"
 #include "project/ui/point_definition_dialog.h"
 #include "project/ui/point_dialog_common.h"
 #include "psychro/number_text.h"
+#include "psychro/air.h"
 #include "psychro/state.h"
 
 namespace orvanta {
@@ -51,7 +54,35 @@ void ChartInteraction::SetDialogs(PointDefinitionDialog* definition, PointDataDi
   definition_dialog_ = definition;
   if (data_dialog_) disconnect(data_dialog_, nullptr, this, nullptr);
   data_dialog_ = data;
-  if (data_dialog_) connect(data_dialog_, &PointDataDialog::projectChanged, this, &ChartInteraction::projectChanged);
+  if (data_dialog_) {
+    connect(data_dialog_, &PointDataDialog::projectChanged, this, [this] {
+      const bool edit = data_dialog_->edit_mode() && ValidIndex(selected_);
+      const int k = edit ? selected_ : project_->point_count() - 1;
+      const QString point = ValidIndex(k) ? QString::fromStdString(project_->point(k).name) : QString();
+      Edited(UiText(edit ? UiTextId::EditPoint : UiTextId::AddPoint) + " " + point);
+    });
+  }
+}
+
+void ChartInteraction::Edited(const QString& verb_and_point) {
+  emit projectEdited(verb_and_point.trimmed());
+  emit projectChanged();
+}
+
+void ChartInteraction::SetSelectedPointActions(const QList<QPair<QAction*, int>>& actions) {
+  selected_point_actions_ = actions;
+  UpdateSelectedPointActions();
+}
+
+void ChartInteraction::UpdateSelectedPointActions() {
+  static const char kDesign[] = "orvantaDesignText";
+  const int k = selected_point();
+  for (const auto& [action, text] : selected_point_actions_) {
+    if (!action->property(kDesign).isValid()) action->setProperty(kDesign, action->text());
+    const QString base = TextOr(text, action->property(kDesign).toString());
+    action->setText(k >= 0 ? base + " " + QString::fromStdString(project_->point(k).name) : base);
+    action->setEnabled(k >= 0);
+  }
 }
 
 int ChartInteraction::hovered_point() const { return ValidIndex(hovered_) ? hovered_ : -1; }
@@ -72,7 +103,10 @@ void ChartInteraction::UpdateAt(QPoint pos, Qt::MouseButtons buttons) {
   if (hit >= 0) {
     // Over a point the readout keeps the last state computed away from it.
     hovered_ = hit;
-    selected_ = hit;
+    if (selected_ != hit) {
+      selected_ = hit;
+      UpdateSelectedPointActions();
+    }
     SetOverPoint(true);
     if ((buttons & Qt::LeftButton) && hit == pressed_point_) {
       dragging_ = true;
@@ -81,7 +115,20 @@ void ChartInteraction::UpdateAt(QPoint pos, Qt::MouseButtons buttons) {
     return;
   }
   SetOverPoint(false);
+  // A press on a point that moved beyond the drag distance is a drag, however
+  // quickly the mouse left the point's hit area.
+  if ((buttons & Qt::LeftButton) && ValidIndex(pressed_point_) && !dragging_ &&
+      (pos - press_pos_).manhattanLength() >= QApplication::startDragDistance()) {
+    dragging_ = true;
+    drag_point_ = pressed_point_;
+  }
   cursor_state_ = CursorState(settings_->pb, tx.t, x);
+  has_cursor_state_ = true;
+  RefreshReadout();
+}
+
+void ChartInteraction::RefreshReadout() {
+  if (!has_cursor_state_) return;
   const ReadoutTexts texts = CursorReadoutTexts(cursor_state_, settings_->units, UiDecimalSeparator());
   for (int k = 0; k < kReadoutFieldCount; ++k) {
     if (labels_[k]) labels_[k]->setText(QString::fromStdString(texts[k]));
@@ -100,6 +147,7 @@ void ChartInteraction::MousePressed(QPoint pos, Qt::MouseButton button) {
   if (button != Qt::LeftButton) return;
   UpdateAt(pos, Qt::NoButton);
   pressed_point_ = over_point_ ? hovered_ : -1;
+  press_pos_ = pos;
 }
 
 void ChartInteraction::MouseReleased(QPoint pos, Qt::MouseButton button) {
@@ -123,9 +171,19 @@ void ChartInteraction::Clicked(QPoint pos) {
     if (ValidIndex(dragged)) {
       ChartPoint moved = project_->point(dragged);
       moved.state = *StateAt(pos);
-      if (project_->ReplacePoint(dragged, moved, moved.name)) emit projectChanged();
+      if (project_->ReplacePoint(dragged, moved, moved.name))
+        Edited(UiText(UiTextId::MovePoint) + " " + QString::fromStdString(moved.name));
     }
     return;
+  }
+  if (!over_point_) {
+    // Above the saturation curve there is no air: nothing to define.
+    const chart::TX tx = geometry_->MapFromChart(pos.x(), pos.y());
+    const double saturated = MoistureContent(settings_->pb, SaturationPressure(tx.t), 1.0);
+    if (tx.x > saturated * (1 + 1e-9)) {
+      emit notice(UiText(UiTextId::AboveSaturation));
+      return;
+    }
   }
   if (over_point_ && double_click_interval_ > 0) {
     // It may be the first half of a double-click on the point. The new
@@ -178,13 +236,14 @@ void ChartInteraction::DefineNewPoint() {
     const EditResult joined = project_->AddProcess(*process);
     if (!joined) ShowPointInfo(definition_dialog_->parentWidget(), QString::fromStdString(joined.Message()));
   }
-  emit projectChanged();
+  Edited(UiText(UiTextId::AddPoint) + " " + QString::fromStdString(p.name));
 }
 
 void ChartInteraction::TreeClicked(QTreeWidgetItem* item) {
   if (!item || item->parent()) return;
   const int k = project_->FindPoint(item->text(0).toStdString());
   if (k >= 0) selected_ = k;
+  UpdateSelectedPointActions();
 }
 
 void ChartInteraction::TreeDoubleClicked(QTreeWidgetItem* item) {
@@ -208,10 +267,26 @@ void ChartInteraction::EditPoint(int index) {
 void ChartInteraction::DeleteSelectedPoint() {
   const int k = selected_point();
   if (k < 0) return;
+  const std::string name = project_->point(k).name;
+  // What would be left without its point: processes, coefficients, tied points.
+  QStringList users;
+  for (int j = 0; j < project_->process_count(); ++j) {
+    const AirProcess& pr = project_->process(j);
+    if (pr.start_point == name || pr.end_point == name) users << QString::fromStdString(pr.name);
+  }
+  for (int j = 0; j < project_->coefficient_count(); ++j) {
+    if (project_->coefficient(j).point_name == name) users << QString::fromStdString(project_->coefficient(j).name);
+  }
+  if (!users.isEmpty()) {
+    const QString question = UiText(UiTextId::DeleteUsedPoint).arg(QString::fromStdString(name), users.join(", "));
+    QWidget* parent = definition_dialog_ ? definition_dialog_->parentWidget() : nullptr;
+    if (Messages::Question(parent, "ORVANTA INFO", question) != QMessageBox::Yes) return;
+  }
   project_->DeletePoint(k);
   selected_ = -1;
   hovered_ = -1;
-  emit projectChanged();
+  UpdateSelectedPointActions();
+  Edited(UiText(UiTextId::DeletePoint) + " " + QString::fromStdString(name));
 }
 
 PanelDragHandle::PanelDragHandle(QWidget* handle, QWidget* panel, QWidget* chart, QWidget* logo)

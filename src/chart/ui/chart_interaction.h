@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QList>
+#include <QPair>
 #include <QObject>
 #include <QPoint>
 #include <QTimer>
@@ -65,9 +66,17 @@ class ChartInteraction : public QObject {
   void TreeClicked(QTreeWidgetItem* item);
   void TreeDoubleClicked(QTreeWidgetItem* item);
 
-  // Point commands of the pop-up menus, on the selected point.
+  // Point commands of the pop-up menus, on the selected point. Deleting a
+  // point that processes or coefficients use asks first.
   void EditSelectedPoint();
   void DeleteSelectedPoint();
+  // The items that act on the selected point ("Usuń punkt", "Edytuj punkt")
+  // name it: "Usuń punkt Zewn"; without one they are disabled.
+  void SetSelectedPointActions(const QList<QPair<QAction*, int>>& actions);
+  void UpdateSelectedPointActions();
+  // Writes the readout again from the last cursor state, in the units now
+  // chosen (after a unit switch the panel must not wait for the mouse).
+  void RefreshReadout();
   // Opens the point data dialog in edit mode for slot `index`.
   void EditPoint(int index);
 
@@ -82,6 +91,10 @@ class ChartInteraction : public QObject {
  signals:
   // Points or processes changed; the main window redraws.
   void projectChanged();
+  // Just before projectChanged: what the user did ("move point B"), for undo.
+  void projectEdited(const QString& name);
+  // A click that did nothing says why (the status line shows it).
+  void notice(const QString& text);
   // After every mouse move over the chart: whether the cursor is over a point.
   void overPointChanged(bool over);
 
@@ -90,6 +103,7 @@ class ChartInteraction : public QObject {
   std::optional<AirState> StateAt(QPoint pos) const;
   void SetOverPoint(bool over);
   void DefineNewPoint();
+  void Edited(const QString& verb_and_point);
   bool ValidIndex(int index) const { return index >= 0 && index < project_->point_count(); }
 
   ChartProject* project_;
@@ -102,12 +116,15 @@ class ChartInteraction : public QObject {
   PointDataDialog* data_dialog_ = nullptr;
 
   AirState cursor_state_{};
+  bool has_cursor_state_ = false;
   int hovered_ = -1;
   int selected_ = -1;
   bool over_point_ = false;
   bool dragging_ = false;
   int pressed_point_ = -1;  // the point under the left button's press
   int drag_point_ = -1;     // the point being dragged
+  QPoint press_pos_;        // where the left button went down
+  QList<QPair<QAction*, int>> selected_point_actions_;  // item and its language text
 
   int double_click_interval_;
   QTimer pending_click_;     // a click on a point waiting for a second one

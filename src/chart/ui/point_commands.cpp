@@ -45,7 +45,10 @@ PointCommands::PointCommands(Workbench& workbench)
   for (int k = 0; k < kReadoutFieldCount; ++k) labels[k] = qobject_cast<QLabel*>(workbench.Part(label_names[k]));
   interaction_->SetReadoutLabels(labels);
 
+  connect(interaction_, &ChartInteraction::projectEdited, this,
+          [this](const QString& name) { workbench_.RecordEdit(name); });
   connect(interaction_, &ChartInteraction::projectChanged, this, [this] { workbench_.RequestFullRedraw(); });
+  connect(interaction_, &ChartInteraction::notice, this, [this](const QString& text) { workbench_.ShowNotice(text); });
   WorkbenchEvents* events = &workbench.events();
   connect(events, &WorkbenchEvents::redrawn, this, &PointCommands::AfterRedraw);
   connect(events, &WorkbenchEvents::projectReplaced, this, [this] {
@@ -76,6 +79,10 @@ PointCommands::PointCommands(Workbench& workbench)
                     [this] { StoreSelectedPointInLibrary(); });
   commands.Register(kExportPoints, {"Eksportujwartocipunktwdoplikutxt1"}, [this] { ExportPoints(); });
   if (QAction* edit_on_chart = commands.Action("Edytujpunkt2")) interaction_->SetPointActions({edit_on_chart});
+  QList<QPair<QAction*, int>> delete_items;
+  for (const char* name : {"Usupunkt1", "Usupunkt2"})
+    if (QAction* a = commands.Action(name)) delete_items.append({a, 21});
+  interaction_->SetSelectedPointActions(delete_items);
   // "Dodaj współczynnik kierunkowy" of the chart's pop-up menu is usable only
   // over a point, and only once the coefficient window is connected to it.
   connect(interaction_, &ChartInteraction::overPointChanged, this, [this](bool over) {
@@ -96,6 +103,8 @@ void PointCommands::AfterRedraw() {
     FillPointsTree(tree, workbench_.project(), workbench_.units());
   }
   points_list_->Refill();
+  interaction_->UpdateSelectedPointActions();  // the language may have renamed them
+  interaction_->RefreshReadout();               // in the units now chosen
 }
 
 void PointCommands::AddFreePoint(bool clear_inputs) { data_->ExecAdd(clear_inputs); }

@@ -463,7 +463,12 @@ bool PointDataDialog::StoreFromFields() {
                           QMessageBox::Ok});
     return false;
   }
-  if (!edit_mode() && project_->FindPoint(name) >= 0) {
+  // Another point with that name (the edited point's own name excepted)
+  // would make the processes that name it ambiguous.
+  bool taken = false;
+  for (int k = 0; k < project_->point_count(); ++k)
+    taken = taken || (k != edit_index_ && project_->point(k).name == name);
+  if (taken) {
     ShowLanguageText(this, kTextDuplicateName);
     return false;
   }

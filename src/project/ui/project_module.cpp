@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "app/ui/kit/ui_texts.h"
 #include "app/ui/kit/workbench.h"
 #include "project/ui/coefficient_windows.h"
 #include "project/ui/library_window.h"
@@ -68,7 +69,10 @@ void RegisterProcessWindows(Workbench& workbench) {
 
 LibraryWindow* RegisterProjectModule(Workbench& workbench) {
   auto* library = new LibraryWindow(&workbench.project(), workbench.dialog_parent());
-  QObject::connect(library, &LibraryWindow::projectChanged, library, [&workbench] { workbench.RequestFullRedraw(); });
+  QObject::connect(library, &LibraryWindow::projectChanged, library, [&workbench] {
+    workbench.RecordEdit(UiText(UiTextId::LibraryInsert));
+    workbench.RequestFullRedraw();
+  });
   workbench.commands().Register(kOpenLibrary, {"Wczytajpunktzbiblioteki1", "Wczytajpunktzbiblioteki2"},
                                 [library] { library->Open(); });
   RegisterProcessWindows(workbench);

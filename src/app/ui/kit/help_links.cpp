@@ -14,6 +14,7 @@
 
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/messages.h"
+#include "app/ui/kit/ui_texts.h"
 
 namespace orvanta {
 namespace {
@@ -120,8 +121,14 @@ HelpLinkOutcome OpenHelpLink(HelpLinkPair pair, int line, bool polish, QWidget* 
       address = QString::fromUtf8(HelpLinkLine(std::string_view(body.constData(), body.size()), line)).trimmed();
     }
   }
-  if (address.isEmpty()) return HelpLinkOutcome::NoAddress;
-  OpenExternally(QUrl::fromUserInput(address));
+  if (address.isEmpty()) {
+    Messages::Info(parent, "ORVANTA INFO", UiText(UiTextId::NoBrowser).arg(url.toString()));
+    return HelpLinkOutcome::NoAddress;
+  }
+  if (!OpenExternally(QUrl::fromUserInput(address))) {
+    Messages::Info(parent, "ORVANTA INFO", UiText(UiTextId::NoBrowser).arg(address));
+    return HelpLinkOutcome::NotOpened;
+  }
   return HelpLinkOutcome::Opened;
 }
 

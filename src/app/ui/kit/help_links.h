@@ -17,7 +17,8 @@ namespace orvanta {
 enum class HelpLinkOutcome {
   Opened,        // the address was handed to the browser
   NoConnection,  // the server could not be reached; language text 296 was shown
-  NoAddress,     // the file arrived without that line (or did not arrive): nothing to open
+  NoAddress,     // the file arrived without that line (or did not arrive): nothing to open, said so
+  NotOpened,     // no browser took the address; said so
 };
 
 // Downloads the link file of `pair` (Polish or English by the language

@@ -33,6 +33,7 @@ int g_active_language = 0;
 int g_generation = 0;
 const char kGenerationProperty[] = "orvantaLanguageGeneration";
 
+// The Polish text as it always read; English gets its own (entry 1386).
 const char kNotFound[] = "THE FILE WITH THE CHOOSEN LANGUAGE IS NOT FOUND";
 
 QObject* FindComponent(QWidget* window, const char* name) {
@@ -117,6 +118,11 @@ void SetItems(QObject* o, const QStringList& items, bool has_own_text) {
 }  // namespace
 
 QString Text(int n) { return QString::fromStdString(ActiveLanguageTexts().Text(n)); }
+
+QString TextOr(int n, const QString& design) {
+  const QString text = Text(n);
+  return text.isEmpty() ? design : text;
+}
 
 void ApplyLanguageTexts(QWidget* window) {
   // Before any language file is loaded the windows keep their own texts.
@@ -222,7 +228,7 @@ void Applied(int number) {
 
 bool LoadLanguage(int number, QWidget* parent) {
   if (!FindLanguage(number) || !LoadFile(number)) {
-    Messages::Info(parent, QStringLiteral("ORVANTA INFO"), QString::fromLatin1(kNotFound));
+    Messages::Info(parent, QStringLiteral("ORVANTA INFO"), TextOr(1386, QString::fromLatin1(kNotFound)));
     return false;
   }
   Applied(number);
@@ -232,7 +238,7 @@ bool LoadLanguage(int number, QWidget* parent) {
 int LoadStoredLanguage(int number, QWidget* parent) {
   if (!FindLanguage(number)) return 0;
   if (!LoadFile(number)) {
-    Messages::Info(parent, QStringLiteral("ORVANTA INFO"), QString::fromLatin1(kNotFound));
+    Messages::Info(parent, QStringLiteral("ORVANTA INFO"), TextOr(1386, QString::fromLatin1(kNotFound)));
     // The windows' own texts are Polish; the Polish file gives the same.
     if (number == 1 || !LoadFile(1)) return 0;
     number = 1;

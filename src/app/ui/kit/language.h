@@ -12,6 +12,9 @@ namespace orvanta {
 
 // Language text n of the active language (empty before any file is loaded).
 QString Text(int n);
+// Language text n, or `design` (the window's own Polish text) while no
+// language file has given that entry.
+QString TextOr(int n, const QString& design);
 
 // Puts the language texts into every live window the caption table names.
 // Windows that do not exist yet are skipped; once a language is loaded, a

@@ -73,6 +73,14 @@ class Workbench {
   // Every change ends with this: dependent points, chart, tree and lists.
   virtual void RequestFullRedraw() = 0;
 
+  // Undo: call after an edit of the project, before or after its redraw,
+  // with what the user did ("move point B"); Edit › Undo then offers
+  // "Undo move point B". An edit nobody names is kept by the next full
+  // redraw under a general name. Nothing is recorded when nothing changed.
+  virtual void RecordEdit(const QString& name) { (void)name; }
+  // A one-line notice in the status line (no box): why a click did nothing.
+  virtual void ShowNotice(const QString& text) { (void)text; }
+
   virtual CommandRegistry& commands() = 0;
   virtual WorkbenchEvents& events() = 0;
 
