@@ -2,6 +2,7 @@
 
 #include "app/ui/kit/workbench.h"
 #include "project/ui/library_window.h"
+#include "project/ui/treatment_commands.h"
 
 namespace orvanta {
 
@@ -14,6 +15,10 @@ LibraryWindow* RegisterProjectModule(Workbench& workbench) {
   QObject::connect(library, &LibraryWindow::projectChanged, library, [&workbench] { workbench.RequestFullRedraw(); });
   workbench.commands().Register(kOpenLibrary, {"Wczytajpunktzbiblioteki1", "Wczytajpunktzbiblioteki2"},
                                 [library] { library->Open(); });
+
+  // ---- Air treatments and mixing (TForm40, TForm9, TForm39, TForm10) ----
+  new TreatmentCommands(workbench);
+  // ---- end of air treatments and mixing ----
   return library;
 }
 
