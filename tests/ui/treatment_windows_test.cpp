@@ -405,8 +405,10 @@ TEST_F(TreatmentWindowsTest, UnitSwitchAndNewProjectEmptyTheInputs) {
     EXPECT_EQ(Text(d, "Edit2"), "68");  // the loaded inlet in °F
     EXPECT_EQ(W<QLabel>(d, "Label9")->text(), "oF");
   });
+  window_->project().set_modified(false);
   ASSERT_TRUE(window_->NewProject());
   Drive("SpeedButton2Click", "TForm40", [&](QDialog* d) {
+    EXPECT_TRUE(Text(d, "Edit1").isEmpty());  // the old project's inlet is gone
     Type(d, "Edit5", "80");
     Click(d, "Button3");
     EXPECT_EQ(LastMessage(), "Load the inlet point first.");
@@ -574,7 +576,7 @@ TEST_F(TreatmentWindowsTest, MixingInIpAndTheEleventhDefinition) {
     PickFromList("1");
     Click(d, "Button3");
     Type(d, "Edit4", "500");
-    Type(d, "Edit5", "0");
+    Type(d, "Edit5", "abc");
     EXPECT_TRUE(Text(d, "Edit6").isEmpty());
     Type(d, "Edit5", "500");
     const AirState one = PointNamed("1")->state;

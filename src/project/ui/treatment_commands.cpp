@@ -47,6 +47,7 @@ TreatmentCommands::TreatmentCommands(Workbench& workbench)
     shr_->Clear();
     mixing_->Clear();
     treatment_->ClearInputs();
+    treatment_->ForgetInlet();
   });
   connect(events, &WorkbenchEvents::unitSystemChanged, this, [this] { treatment_->ClearInputs(); });
 

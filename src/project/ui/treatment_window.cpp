@@ -235,6 +235,12 @@ void TreatmentWindow::ClearInputs() {
   ShowInlet();
 }
 
+void TreatmentWindow::ForgetInlet() {
+  inlet_.reset();
+  inlet_name_->clear();
+  ShowInlet();
+}
+
 void TreatmentWindow::WayChosen() {
   const bool first = way1_->isChecked();
   input1_->setEnabled(first);

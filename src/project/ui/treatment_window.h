@@ -46,6 +46,8 @@ class TreatmentWindow : public QDialog {
   void Draw();
   // Empties every typed and result field that depends on the unit system.
   void ClearInputs();
+  // The inlet belonged to a project that is gone (New, Open).
+  void ForgetInlet();
 
  signals:
   void projectChanged();
