@@ -55,9 +55,18 @@ MixingDialog::MixingDialog(Workbench& workbench, MixingDefinitions& definitions,
                               "WCZYTAJ 1 PUNKT...", "Edit2", "Edit4", "Label1", &point1_, &flow1_, &flow1_label_);
   auto [box2, load2] = stream("GroupBox3", QString::fromUtf8("STRUMIEŃ POWIETRZA 2"), "Button3",
                               "WCZYTAJ 2 PUNKT...", "Edit3", "Edit5", "Label2", &point2_, &flow2_, &flow2_label_);
-  // The stream-2 heading of the form.
-  static_cast<QGridLayout*>(box2->layout())
-      ->addWidget(NamedLabel(box2, "Label5", "WCZYTAJ PUNKT STRUMIENIA 2"), 2, 0, 1, 2);
+  // The stream-2 prompt of the form, above its row.
+  auto* box2_grid = static_cast<QGridLayout*>(box2->layout());
+  QLayoutItem* load_item = box2_grid->itemAtPosition(0, 0);
+  QLayoutItem* point_item = box2_grid->itemAtPosition(0, 1);
+  QLayoutItem* label_item = box2_grid->itemAtPosition(1, 0);
+  QLayoutItem* flow_item = box2_grid->itemAtPosition(1, 1);
+  for (QLayoutItem* item : {load_item, point_item, label_item, flow_item}) box2_grid->removeItem(item);
+  box2_grid->addWidget(NamedLabel(box2, "Label5", "WCZYTAJ PUNKT STRUMIENIA 2"), 0, 0, 1, 2);
+  box2_grid->addItem(load_item, 1, 0);
+  box2_grid->addItem(point_item, 1, 1);
+  box2_grid->addItem(label_item, 2, 0);
+  box2_grid->addItem(flow_item, 2, 1);
 
   auto* results = new QGroupBox("WYNIK", this);
   results->setObjectName("GroupBox1");
@@ -98,6 +107,9 @@ MixingDialog::MixingDialog(Workbench& workbench, MixingDefinitions& definitions,
   connect(buttons.accept, &QPushButton::clicked, this, &MixingDialog::accept);
   connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
   ApplyLanguageTexts(this);
+  // The result box has no text of its own in the table; the cooling-point
+  // dialog's "RESULT" fits it.
+  if (!Text(455).isEmpty()) results->setTitle(Text(455));
 }
 
 int MixingDialog::Open() {

@@ -28,7 +28,7 @@ ShrCoolingDialog::ShrCoolingDialog(Workbench& workbench, QWidget* parent) : QDia
   setModal(true);
   setWindowTitle("COOLING POINTS USING SHR FACTOR");
 
-  auto* point_box = new QGroupBox("PUNKT 1", this);
+  auto* point_box = new QGroupBox("POINT 1", this);
   point_box->setObjectName("GroupBox1");
   auto* pg = new QGridLayout(point_box);
   name1_ = NamedEdit(point_box, "Edit1");
@@ -49,7 +49,7 @@ ShrCoolingDialog::ShrCoolingDialog(Workbench& workbench, QWidget* parent) : QDia
   pg->addWidget(phi1_, 1, 4);
   pg->addWidget(NamedLabel(point_box, "Label4", "%"), 1, 5);
 
-  auto* cooling = new QGroupBox(QString::fromUtf8("PARAMETRY CHŁODZENIA"), this);
+  auto* cooling = new QGroupBox("COOLING PARAMETERS", this);
   cooling->setObjectName("GroupBox2");
   auto* cg = new QGridLayout(cooling);
   by_temperature_ = NamedRadio(cooling, "RadioButton3", "DBT 2");
@@ -72,7 +72,7 @@ ShrCoolingDialog::ShrCoolingDialog(Workbench& workbench, QWidget* parent) : QDia
   cg->addWidget(NamedLabel(cooling, "Label8", "SHR"), 2, 0);
   cg->addWidget(shr_, 2, 1);
   cg->addWidget(NamedLabel(cooling, "Label9", "%"), 2, 2);
-  cg->addWidget(NamedLabel(cooling, "Label11", "NAZWA PUNKTU 2"), 3, 0);
+  cg->addWidget(NamedLabel(cooling, "Label11", "NAME OF POINT 2"), 3, 0);
   cg->addWidget(new_name_, 3, 1);
 
   auto* flow_box = new QGroupBox(this);
@@ -102,7 +102,7 @@ ShrCoolingDialog::ShrCoolingDialog(Workbench& workbench, QWidget* parent) : QDia
   fg->addWidget(flow_found_, 3, 4);
   fg->addWidget(NamedLabel(flow_box, "Label17", "m3/h"), 3, 5);
 
-  auto* results = new QGroupBox("WYNIKI", this);
+  auto* results = new QGroupBox("RESULTS", this);
   results->setObjectName("GroupBox3");
   auto* rg = new QGridLayout(results);
   t2_ = NamedEdit(results, "Edit11");
@@ -118,7 +118,7 @@ ShrCoolingDialog::ShrCoolingDialog(Workbench& workbench, QWidget* parent) : QDia
 
   auto* calculate = NamedButton(this, "BitBtn1", "CALCULATE");
   auto* draw = NamedButton(this, "BitBtn3", "DRAW PROCES");
-  auto* close = NamedButton(this, "BitBtn2", "ZAMKNIJ");
+  auto* close = NamedButton(this, "BitBtn2", "CLOSE");
   calculate->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(calculate);
