@@ -432,7 +432,12 @@ TreatmentOutcome HumidifyByWater(const TreatmentInlet& in, double w, int saturat
   const double t2 = t_at(x2);
   const double ps2 = SaturationPressure(t2);
   const double phi2 = Phi(in.pb, ps2, x2);
-  if (phi2 > 1 + kSaturationTolerance) return Text(saturated_text);
+  // Far too much water drives t2 so low that the saturation pressure
+  // formula no longer means anything (phi2 looks small again). Evaporating
+  // water cannot cool the air below its wet bulb, where the isenthalp meets
+  // the saturation curve: an outlet well below it lies beyond saturation.
+  const bool below_wet_bulb = t2 < in.a.tw - 1;
+  if (phi2 > 1 + kSaturationTolerance || below_wet_bulb || (x2 > 0 && !(phi2 > 0))) return Text(saturated_text);
   return Finish(t2, x2, phi2, ps2, phi2);
 }
 }  // namespace

@@ -286,6 +286,9 @@ TEST(Humidification, WaterToFullSaturationEndsOnTheCurveAtConstantEnthalpy) {
   EXPECT_NEAR(o.result().t2, in.a.tw, 0.1);
 
   EXPECT_EQ(TextOf(WaterHumidificationByWater(in, 100)), kTextWaterSupersaturated);
+  // Water enough to drive the isenthalp hundreds of kelvin below zero.
+  EXPECT_EQ(TextOf(WaterHumidificationByWater(in, 500)), kTextWaterSupersaturated);
+  EXPECT_EQ(TextOf(SteamHumidificationByWater(in, 5000)), kTextSteamSupersaturated);
   EXPECT_EQ(MessageOf(WaterHumidificationToTarget(in, 0.2)), TreatmentMessage::TargetUnreachable);
   EXPECT_EQ(MessageOf(WaterHumidificationToTarget(in, 1.1)), TreatmentMessage::TargetOutOfRange);
   EXPECT_EQ(MessageOf(WaterHumidificationByWater(in, -1)), TreatmentMessage::ValueNegative);

@@ -293,7 +293,9 @@ void MainWindow::BuildToolbars(QWidget* central) {
   // others add a point together with its process.
   auto* points = group("GroupBox7", "");
   points->layout()->addWidget(ToolButton(points, "SpeedButton1", "+P", commands_.value("DODAJPUNKTDOWOLNY1")));
-  const char* process_buttons[] = {"+H", "-C", "-S", "AC", "MX", "ST", "WA", "DK", "DS"};
+  // In the order of their hints: heating, SHR, bypass factor, adiabatic, mixing, water, steam,
+  // desiccant, condensing.
+  const char* process_buttons[] = {"+H", "-S", "-C", "AC", "MX", "WA", "ST", "DS", "DK"};
   for (int k = 2; k <= 10; ++k) {
     QAction* a = NewCommand(QString("SpeedButton%1Click").arg(k), process_buttons[k - 2]);
     points->layout()->addWidget(ToolButton(points, QString("SpeedButton%1").arg(k), process_buttons[k - 2], a));

@@ -10,6 +10,7 @@
 #include "project/ui/points_list_window.h"
 #include "project/ui/process_dialog.h"
 #include "project/ui/process_list_window.h"
+#include "project/ui/treatment_commands.h"
 
 namespace orvanta {
 
@@ -76,6 +77,10 @@ LibraryWindow* RegisterProjectModule(Workbench& workbench) {
   workbench.commands().Register(kOpenLibrary, {"Wczytajpunktzbiblioteki1", "Wczytajpunktzbiblioteki2"},
                                 [library] { library->Open(); });
   RegisterProcessWindows(workbench);
+
+  // ---- Air treatments and mixing (TForm40, TForm9, TForm39, TForm10) ----
+  new TreatmentCommands(workbench);
+  // ---- end of air treatments and mixing ----
   return library;
 }
 
