@@ -116,8 +116,13 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
     auto* item = new QTableWidgetItem(h.unit[0] ? top + "\n" + QString::fromUtf8(h.unit) : top);
     if (h.hint) item->setToolTip(Text(h.hint));
     table_->setHorizontalHeaderItem(c, item);
-    table_->setColumnWidth(c, c == 1 ? 220 : c >= 18 ? 44 : 62);
   }
+  // Wide enough for the header texts; the name column for the longest kind name.
+  table_->resizeColumnsToContents();
+  for (int c = 0; c < kSheetColumns; ++c)
+    table_->setColumnWidth(c, std::max(table_->columnWidth(c) + 6, c == 1 ? 300 : 44));
+  table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() + kSheetRows * 20 +
+                         table_->horizontalScrollBar()->sizeHint().height() + 2 * table_->frameWidth());
   connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { EditFitting(); });
   connect(table_, &QTableWidget::customContextMenuRequested, this,
           [this, popup](const QPoint& p) { popup->popup(table_->viewport()->mapToGlobal(p)); });
@@ -171,7 +176,7 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
   layout->addLayout(sheet, 1);
   layout->addLayout(totals);
   layout->addWidget(group);
-  resize(1280, 640);
+  resize(1400, 640);
 
   basic_data_ = new BasicDataWindow(*run_, this);
   palette_ = new FittingPalette(this);
