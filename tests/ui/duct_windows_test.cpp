@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -252,6 +253,72 @@ TEST_F(DuctWindowsTest, DamagedFileIsRefusedAndCommaOrDotFilesOpen) {
     EXPECT_EQ(Total(1), "3.75") << sep;
     EXPECT_EQ(Total(2), "4.5") << sep;
   }
+}
+
+TEST_F(DuctWindowsTest, StartUpPathOpensTheCalculatorAndTheScrollBarMovesByRecord) {
+  // 30 fittings written by the core, opened as a file given on the command line.
+  FittingRecord fitting = NewResetRecord();
+  fitting.Text(FittingField::Name) = "ROUND_STRAIGHT_DUCT";
+  fitting.Text(FittingField::Kind) = "1";
+  fitting.Text(FittingField::TotalLoss) = "1,25";
+  std::vector<FittingRecord> records(30, fitting);
+  for (int i = 0; i < 30; ++i) records[i].Text(FittingField::Lp) = std::to_string(i);
+  const QString path = dir_.filePath("start.moh");
+  ASSERT_TRUE(WriteMohFile(path.toStdString(), records).ok());
+  bool shown = false;
+  WhenShown("TForm15", [&](QWidget* sheet) {
+    shown = true;
+    Child<QPushButton>(sheet, "BitBtn2")->click();
+  });
+  ASSERT_TRUE(window_->OpenStartupProject(path));
+  for (int i = 0; i < 50 && !shown; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(sheet_->run().document.Count(), 30);
+  EXPECT_EQ(sheet_->windowTitle(), Text(545) + " - " + path);
+  EXPECT_EQ(Total(1), "37.5");
+
+  auto* bar = sheet_->findChild<QScrollBar*>("ScrollBar1");
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->maximum(), 30);
+  bar->setValue(5);
+  EXPECT_EQ(Cell(0, 0), "5");
+  EXPECT_EQ(Cell(19, 0), "24");
+  bar->setValue(20);
+  EXPECT_EQ(Cell(9, 0), "29");
+  EXPECT_EQ(Cell(10, 0), "");  // the empty record after the last fitting
+  // A click on the first row after scrolling to 5 deletes record 5.
+  bar->setValue(5);
+  SelectRow(0);
+  sheet_->DeleteFitting();
+  EXPECT_EQ(sheet_->run().document.Count(), 29);
+  EXPECT_EQ(Cell(0, 0), "5");
+  EXPECT_EQ(Total(1), "36.25");
+
+  // A damaged start-up file is refused with its message; the run stays.
+  const QString damaged = dir_.filePath("broken.moh");
+  {
+    QFile f(damaged);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(845, '\0'));
+  }
+  messages_.Clear();
+  EXPECT_TRUE(window_->OpenStartupProject(damaged));
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(sheet_->run().document.Count(), 29);
+}
+
+TEST_F(DuctWindowsTest, A501stFittingIsRefusedWithAMessage) {
+  FittingRecord fitting = NewResetRecord();
+  fitting.Text(FittingField::Kind) = "1";
+  const std::vector<FittingRecord> records(kMaxFittings, fitting);
+  const QString path = dir_.filePath("full.moh");
+  ASSERT_TRUE(WriteMohFile(path.toStdString(), records).ok());
+  ASSERT_TRUE(sheet_->OpenPath(path));
+  messages_.Clear();
+  sheet_->AddFitting();  // no palette opens: the box tells why
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].text, "The calculation already holds 500 fittings, the most one file can hold.");
+  EXPECT_EQ(sheet_->run().document.Count(), kMaxFittings);
 }
 
 TEST_F(DuctWindowsTest, PicturesOfThePaletteTheFittingWindowAndTheSheet) {
