@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include "app/settings_store.h"
 #include "app/ui/kit/file_dialogs.h"
 #include "app/ui/kit/language.h"
+#include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
 #include "app/ui/main_window.h"
 #include "ductcalc/moh_file.h"
@@ -319,6 +322,80 @@ TEST_F(DuctWindowsTest, A501stFittingIsRefusedWithAMessage) {
   ASSERT_EQ(messages_.shown().size(), 1u);
   EXPECT_EQ(messages_.shown()[0].text, "The calculation already holds 500 fittings, the most one file can hold.");
   EXPECT_EQ(sheet_->run().document.Count(), kMaxFittings);
+}
+
+TEST_F(DuctWindowsTest, FittingWindowRulesFollowTheInputs) {
+  // Round offset φ200: default length 1.5·φ1 = 300 while 2·e ≤ 300, then 2·e.
+  WhenShown("TForm16", [](QWidget* palette) {
+    WhenShown("TForm17", [](QWidget* f) {
+      EXPECT_TRUE(Child<QCheckBox>(f, "CheckBox1")->isChecked());
+      SetCombo(f, "ComboBox1", "200");
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit1")->text(), "300");
+      SetEdit(f, "Edit15", "200");
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit1")->text(), "400");
+      // PVC: k 0.007 and 1430 kg/m³, k locked; "Inny" unlocks it.
+      auto* material = Child<QComboBox>(f, "ComboBox3");
+      material->setCurrentIndex(1);
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit6")->text(), "0.007");
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit13")->text(), "1430");
+      EXPECT_TRUE(Child<QLineEdit>(f, "Edit6")->isReadOnly());
+      material->setCurrentIndex(2);
+      EXPECT_FALSE(Child<QLineEdit>(f, "Edit6")->isReadOnly());
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit13")->text(), "1430");
+      // Insulation: polyethylene foam 40 kg/m³.
+      Child<QComboBox>(f, "ComboBox14")->setCurrentIndex(1);
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit14")->text(), "40");
+      // Inputs the kind does not use are hidden.
+      EXPECT_FALSE(Child<QComboBox>(f, "ComboBox8")->isVisible());
+      EXPECT_TRUE(Child<QLineEdit>(f, "Edit15")->isVisible());
+      Child<QPushButton>(f, "BitBtn2")->click();
+    });
+    Child<QToolButton>(palette, "SpeedButton4")->click();
+  });
+  sheet_->AddFitting();
+  // Rectangular duct: wall thickness by the largest side; the velocity and the
+  // additional-loss pair follow the flow.
+  WhenShown("TForm16", [](QWidget* palette) {
+    WhenShown("TForm17", [](QWidget* f) {
+      EXPECT_EQ(f->windowTitle(), Text(610));
+      SetCombo(f, "ComboBox8", "600");
+      SetCombo(f, "ComboBox9", "300");
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit11")->text(), "0.88");
+      SetCombo(f, "ComboBox8", "1200");
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit11")->text(), "1.0");
+      SetCombo(f, "ComboBox8", "250");
+      SetCombo(f, "ComboBox9", "250");
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit11")->text(), "0.63");
+      SetEdit(f, "Edit2", "1125");  // 1125 / (0.25·0.25·3600) = 5 m/s
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit3")->text(), "5");
+      auto* dpp = Child<QLineEdit>(f, "Edit7");
+      dpp->setText("10");
+      emit dpp->textEdited("10");
+      // ζadd = 2·10 / (1.197·25) = 0.668 → 0.67
+      EXPECT_EQ(Child<QLineEdit>(f, "Edit10")->text(), "0.67");
+      Child<QPushButton>(f, "BitBtn1")->click();
+    });
+    Child<QToolButton>(palette, "SpeedButton9")->click();
+  });
+  sheet_->AddFitting();
+  ASSERT_EQ(sheet_->run().document.Count(), 1);
+  EXPECT_EQ(Cell(0, 12), "0.67");  // ζ of a straight duct is 0: the column shows ζadd
+  EXPECT_EQ(Cell(0, 15), "10");
+}
+
+TEST_F(DuctWindowsTest, BasicDataShowDensityAndViscosityAndRefuseImpossibleAir) {
+  auto* basic = sheet_->findChild<QWidget*>("TForm12");
+  ASSERT_NE(basic, nullptr);
+  EXPECT_EQ(Child<QLineEdit>(basic, "Edit4")->text(), "1.197");
+  EXPECT_EQ(ParseTypedNumber(Child<QLineEdit>(basic, "Edit5")->text()), 1.5e-5);
+  SetEdit(basic, "Edit1", "40");
+  const double rho40 = sheet_->run().air.rho;
+  EXPECT_LT(rho40, 1.197);
+  EXPECT_EQ(Child<QLineEdit>(basic, "Edit4")->text(), UiNumberText(rho40));
+  SetEdit(basic, "Edit3", "abc");
+  EXPECT_EQ(Child<QLineEdit>(basic, "Edit4")->text(), "");
+  EXPECT_EQ(sheet_->run().air.rho, rho40);  // the calculation keeps real air
+  EXPECT_FALSE(Child<QLabel>(basic, "StatusLabel")->text().isEmpty());
 }
 
 TEST_F(DuctWindowsTest, PicturesOfThePaletteTheFittingWindowAndTheSheet) {
