@@ -112,7 +112,9 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
   table_->setContextMenuPolicy(Qt::CustomContextMenu);
   for (int c = 0; c < kSheetColumns; ++c) {
     const ColumnHead& h = kHeads[c];
-    const QString top = h.text ? DuctText(h.text, h.own) : QString::fromUtf8(h.own);
+    QString top = h.text ? DuctText(h.text, h.own) : QString::fromUtf8(h.own);
+    // Long captions take two lines, so the loss columns stay narrow.
+    if (c != 1 && top.size() > 10 && top.contains(' ')) top[top.indexOf(QChar(' '))] = '\n';
     auto* item = new QTableWidgetItem(h.unit[0] ? top + "\n" + QString::fromUtf8(h.unit) : top);
     if (h.hint) item->setToolTip(Text(h.hint));
     table_->setHorizontalHeaderItem(c, item);
@@ -120,7 +122,7 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
   // Wide enough for the header texts; the name column for the longest kind name.
   table_->resizeColumnsToContents();
   for (int c = 0; c < kSheetColumns; ++c)
-    table_->setColumnWidth(c, std::max(table_->columnWidth(c) + 6, c == 1 ? 300 : 44));
+    table_->setColumnWidth(c, c == 1 ? 250 : std::clamp(table_->columnWidth(c) + 6, 44, 100));
   table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() + kSheetRows * 20 +
                          table_->horizontalScrollBar()->sizeHint().height() + 2 * table_->frameWidth());
   connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { EditFitting(); });
