@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -396,6 +397,20 @@ TEST_F(DuctWindowsTest, BasicDataShowDensityAndViscosityAndRefuseImpossibleAir) 
   EXPECT_EQ(Child<QLineEdit>(basic, "Edit4")->text(), "");
   EXPECT_EQ(sheet_->run().air.rho, rho40);  // the calculation keeps real air
   EXPECT_FALSE(Child<QLabel>(basic, "StatusLabel")->text().isEmpty());
+}
+
+TEST_F(DuctWindowsTest, ClosingTheProgramAsksForAnUnsavedRun) {
+  window_->show();
+  Add("SpeedButton1", StraightDuct);
+  messages_.Clear();
+  messages_.Answer(QMessageBox::Cancel);
+  EXPECT_FALSE(window_->close());  // the run stays, and so does the program
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(sheet_->run().document.Count(), 1);
+  messages_.Answer(QMessageBox::Yes);  // save it: the dialog gives the path
+  next_file_ = dir_.filePath("at_close.moh");
+  EXPECT_TRUE(window_->close());
+  EXPECT_EQ(QFileInfo(next_file_).size(), 844);
 }
 
 TEST_F(DuctWindowsTest, PicturesOfThePaletteTheFittingWindowAndTheSheet) {
