@@ -22,6 +22,7 @@
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
+#include "ductcalc/duct_document.h"
 #include "ductcalc/fitting_catalogue.h"
 #include "ductcalc/ui/basic_data_window.h"
 #include "ductcalc/ui/duct_run.h"
@@ -40,6 +41,12 @@ struct ColumnHead {
   const char* unit;
   int hint;         // language text of the hint (0: none)
 };
+// The form's caption labels over the columns, in column order ("" for none).
+// They hold the language texts; the table's header shows them.
+const char* const kHeadLabels[kSheetColumns] = {
+    "Label1", "Label3", "Label4", "Label5", "Label8", "Label16", "Label33", "Label22", "Label24",
+    "Label26", "Label28", "Label34", "", "Label10", "Label19", "Label15", "Label13", "Label37",
+    "", "", "", "", "", "", "", ""};
 // In the order of kSheetColumnLayout.
 const ColumnHead kHeads[kSheetColumns] = {
     {547, "Lp", "", 578},           {553, "Nazwa kształtki", "", 579}, {546, "Przepływ", "Vc [m3/h]", 580},
@@ -110,15 +117,20 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
   table_->verticalHeader()->hide();
   table_->verticalHeader()->setDefaultSectionSize(20);
   table_->setContextMenuPolicy(Qt::CustomContextMenu);
+  // Holders of the column captions and hints the language layer fills.
   for (int c = 0; c < kSheetColumns; ++c) {
     const ColumnHead& h = kHeads[c];
-    QString top = h.text ? DuctText(h.text, h.own) : QString::fromUtf8(h.own);
-    // Long captions take two lines, so the loss columns stay narrow.
-    if (c != 1 && top.size() > 10 && top.contains(' ')) top[top.indexOf(QChar(' '))] = '\n';
-    auto* item = new QTableWidgetItem(h.unit[0] ? top + "\n" + QString::fromUtf8(h.unit) : top);
-    if (h.hint) item->setToolTip(Text(h.hint));
-    table_->setHorizontalHeaderItem(c, item);
+    if (kHeadLabels[c][0]) {
+      auto* holder = new QLabel(h.text ? DuctText(h.text, h.own) : QString::fromUtf8(h.own), this);
+      holder->setObjectName(kHeadLabels[c]);
+      holder->hide();
+    }
+    auto* hint = new QLabel(this);
+    hint->setObjectName(kSheetColumnLayout[c].list_box);
+    hint->setToolTip(h.hint ? Text(h.hint) : QString());
+    hint->hide();
   }
+  UpdateHeaders();
   // Wide enough for the header texts; the name column for the longest kind name.
   table_->resizeColumnsToContents();
   for (int c = 0; c < kSheetColumns; ++c)
@@ -139,6 +151,11 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
   auto* totals = new QHBoxLayout;
   const char* total_names[] = {"Σ dpc [Pa]", "Σ m [kg]", "63", "125", "250", "500", "1000", "2000", "4000", "8000"};
   for (int i = 0; i < 10; ++i) {
+    if (i == 2) {
+      auto* bands = new QLabel(QString::fromUtf8("Hałas w poszczególnych oktawach [dB]:"), this);
+      bands->setObjectName("Label55");
+      totals->addWidget(bands);
+    }
     totals->addWidget(new QLabel(QString::fromUtf8(total_names[i]), this));
     totals_[i] = new QLineEdit(this);
     totals_[i]->setObjectName(QString("Edit%1").arg(i + 1));
@@ -190,8 +207,25 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
 
 DuctSheetWindow::~DuctSheetWindow() = default;
 
+void DuctSheetWindow::UpdateHeaders() {
+  for (int c = 0; c < kSheetColumns; ++c) {
+    const ColumnHead& h = kHeads[c];
+    QString top = QString::fromUtf8(h.own);
+    if (kHeadLabels[c][0])
+      if (auto* holder = findChild<QLabel*>(kHeadLabels[c], Qt::FindDirectChildrenOnly)) top = holder->text();
+    // Long captions take two lines, so the loss columns stay narrow.
+    if (c != 1 && top.size() > 10 && top.contains(' ')) top[top.indexOf(QChar(' '))] = '\n';
+    auto* item = new QTableWidgetItem(h.unit[0] ? top + "\n" + QString::fromUtf8(h.unit) : top);
+    if (auto* hint = findChild<QLabel*>(kSheetColumnLayout[c].list_box, Qt::FindDirectChildrenOnly))
+      item->setToolTip(hint->toolTip());
+    table_->setHorizontalHeaderItem(c, item);
+  }
+}
+
 void DuctSheetWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  UpdateHeaders();
+  UpdateCaption();
   folder_ = QDir::currentPath();
   basic_data_->Recompute();
 }

@@ -47,6 +47,7 @@ class DuctSheetWindow : public QDialog {
 
  private:
   void UpdateCaption();
+  void UpdateHeaders();
   void ShowTotals(double band_step);
   std::optional<int> Selected() const;
 

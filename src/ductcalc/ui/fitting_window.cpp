@@ -231,6 +231,11 @@ void FittingWindow::BuildControls() {
   }
   bands->addWidget(fan_db_box_, 4, 0, 1, 3);
 
+  // The form's second captions of A and R/D (the form shows them where those
+  // inputs move for some kinds); here each input keeps one row, so they only
+  // hold their texts.
+  for (const char* name : {"Label34", "Label21"}) label(name, "")->hide();
+
   picture_ = new QLabel(this);
   picture_->setObjectName("Image1");
   picture_->setFixedSize(260, 200);
