@@ -286,33 +286,36 @@ std::string WithSeparator(std::string_view text, char decimal_separator) {
   return s;
 }
 
-FittingRecordInputsResult FittingInputsFromRecord(const FittingRecord& record, std::span<const std::string> tee_path_items,
-                                            std::span<const std::string> tee_flow_items) {
-  FittingRecordInputsResult result;
+FittingChoices ChoicesOf(const FittingInputs& in) {
+  return {in.round_bend_type, in.rect_bend_type, in.tee_path, in.tee_flow};
+}
+
+FittingInputsFromRecordResult FittingInputsFromRecord(const FittingRecord& record,
+                                                      std::span<const std::string> tee_path_items,
+                                                      std::span<const std::string> tee_flow_items) {
+  FittingInputsFromRecordResult result;
   auto kind = FittingKindFromText(record.Text(FittingField::Kind));
   if (!kind) return result;
-  FittingRecordInputs in;
-  in.kind = *kind;
+  FittingInputs in;
+  in.kind = KindNumber(*kind);
   struct Number {
     FittingField field;
     double* value;
   };
-  FittingDimensions& d = in.dimensions;
   const Number numbers[] = {
-      {FittingField::Length, &d.length},          {FittingField::SideA, &d.side_a},
-      {FittingField::Diameter1, &d.diameter1},    {FittingField::SideB, &d.side_b},
-      {FittingField::Diameter2, &d.diameter2},    {FittingField::SideC, &d.side_c},
-      {FittingField::SideD, &d.side_d},           {FittingField::OffsetE, &d.offset_e},
-      {FittingField::Angle, &in.angle},           {FittingField::BendRatio, &in.bend_ratio},
-      {FittingField::FlowMain, &in.flow_main},    {FittingField::FlowBranch, &in.flow_branch},
-      {FittingField::Roughness, &in.roughness},   {FittingField::ExtraLoss, &in.extra_loss},
-      {FittingField::WallThickness, &in.wall_thickness},
-      {FittingField::InsulationThickness, &in.insulation_thickness},
+      {FittingField::SideA, &in.a_mm},          {FittingField::Diameter1, &in.phi1_mm},
+      {FittingField::SideB, &in.b_mm},          {FittingField::Diameter2, &in.phi2_mm},
+      {FittingField::SideC, &in.c_mm},          {FittingField::SideD, &in.d_mm},
+      {FittingField::OffsetE, &in.e_mm},        {FittingField::Angle, &in.angle_deg},
+      {FittingField::BendRatio, &in.r_over_d},  {FittingField::FlowBranch, &in.vb},
+      {FittingField::WallThickness, &in.wall_mm},
+      {FittingField::InsulationThickness, &in.insulation_mm},
       {FittingField::WallDensity, &in.wall_density},
       {FittingField::InsulationDensity, &in.insulation_density},
   };
   for (const Number& n : numbers) {
     const std::string& text = record.Text(n.field);
+    *n.value = 0;
     if (text.empty()) continue;
     auto v = ParseNumber(text, ',');
     if (!v) {
@@ -321,30 +324,58 @@ FittingRecordInputsResult FittingInputsFromRecord(const FittingRecord& record, s
     }
     *n.value = *v;
   }
-  in.choices.round_bend_item = record.round_bend_item;
-  in.choices.rect_bend_item = record.rect_bend_item;
-  in.choices.tee_path_item = MatchTeePath(record.Text(FittingField::TeePath), tee_path_items).value_or(0);
-  in.choices.tee_flow_item = MatchTeeFlow(record.Text(FittingField::TeeFlow), tee_flow_items).value_or(0);
+  // The fields the confirm treats specially when empty stay empty.
+  const std::pair<FittingField, std::optional<double>*> optionals[] = {
+      {FittingField::Length, &in.length_mm},
+      {FittingField::FlowMain, &in.vc},
+      {FittingField::Roughness, &in.k_mm},
+      {FittingField::ExtraLoss, &in.dpp},
+  };
+  for (const auto& [field, value] : optionals) {
+    const std::string& text = record.Text(field);
+    value->reset();
+    if (text.empty()) continue;
+    auto v = ParseNumber(text, ',');
+    if (!v) {
+      result.bad_field = field;
+      return result;
+    }
+    *value = *v;
+  }
+  in.round_bend_type = record.round_bend_item;
+  in.rect_bend_type = record.rect_bend_item;
+  in.tee_path = MatchTeePath(record.Text(FittingField::TeePath), tee_path_items).value_or(0);
+  in.tee_flow = MatchTeeFlow(record.Text(FittingField::TeeFlow), tee_flow_items).value_or(0);
   in.intake = record.intake;
-  in.fan_power_in_db = record.fan_power_in_db;
   result.inputs = in;
   return result;
 }
 
-FittingRecordInputs PresetInputs(FittingKind kind) {
+FittingInputs PresetInputs(FittingKind kind) {
   const FittingKindInfo& k = KindInfo(kind);
   auto num = [](const char* text) { return ParseNumber(text, ',').value_or(0); };
-  FittingRecordInputs in;
-  in.kind = kind;
-  in.dimensions = {num(k.length),    num(k.side_a), num(k.diameter1), num(k.side_b),
-                   num(k.diameter2), num(k.side_c), num(k.side_d),    num(k.offset_e)};
-  in.angle = num(k.angle);
-  in.bend_ratio = num(k.bend_ratio);
-  in.roughness = num(kDefaultRoughness);
-  in.wall_thickness = ParseNumber(WallThicknessText(in.dimensions, ','), ',').value_or(0);
+  FittingInputs in;
+  in.kind = KindNumber(kind);
+  in.length_mm = num(k.length);
+  in.a_mm = num(k.side_a);
+  in.phi1_mm = num(k.diameter1);
+  in.b_mm = num(k.side_b);
+  in.phi2_mm = num(k.diameter2);
+  in.c_mm = num(k.side_c);
+  in.d_mm = num(k.side_d);
+  in.e_mm = num(k.offset_e);
+  in.angle_deg = num(k.angle);
+  in.r_over_d = num(k.bend_ratio);
+  in.k_mm = num(kDefaultRoughness);
+  const FittingDimensions dims{0, in.a_mm, in.phi1_mm, in.b_mm, in.phi2_mm, in.c_mm, in.d_mm, in.e_mm};
+  in.wall_mm = ParseNumber(WallThicknessText(dims, ','), ',').value_or(0);
   in.wall_density = num(kDefaultWallDensity);
-  in.insulation_thickness = num(kDefaultInsulationThickness);
+  in.insulation_mm = num(kDefaultInsulationThickness);
   in.insulation_density = num(kDefaultInsulationDensity);
+  if (k.extra_zeta) {
+    in.zeta_add = num(k.extra_zeta);
+    in.zeta_add_given = true;
+  }
   return in;
 }
 

@@ -4,7 +4,7 @@
 // ratios, and the rules that fill inputs automatically (default length, wall
 // thickness, duct and insulation material). Plain data and functions, so the
 // window only puts them into controls and the calculation reads the same
-// numbers through FittingRecordInputs.
+// numbers through FittingInputsFromRecord.
 //
 // Texts with a decimal separator are written here with ","; WithSeparator
 // gives them in the user's separator.
@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "ductcalc/fitting_record.h"
+#include "ductcalc/velocities.h"
 
 namespace orvanta {
 
@@ -47,7 +48,7 @@ enum class FittingKind : int {
   RoundFan = 23,
   RectFan = 24,
 };
-inline constexpr int kFittingKindCount = 24;
+// kFittingKindCount (24) comes with the physics inputs (velocities.h).
 
 // The kind of a number 1 ... 24, or of a record's kind text ("7").
 std::optional<FittingKind> FittingKindFromNumber(int number);
@@ -200,36 +201,22 @@ std::string WithSeparator(std::string_view text, char decimal_separator);
 
 // ---- The numbers of a fitting, for the calculation ----
 
-struct FittingRecordInputs {
-  FittingKind kind = FittingKind::RoundStraight;
-  FittingDimensions dimensions;
-  double angle = 0;          // α or β [°]
-  double bend_ratio = 0;     // R/D
-  double flow_main = 0;      // Vc [m³/h]
-  double flow_branch = 0;    // Vb [m³/h]
-  double roughness = 0;      // k [mm]
-  double extra_loss = 0;     // dpp [Pa]
-  double wall_thickness = 0;         // [mm]
-  double insulation_thickness = 0;   // [mm]
-  double wall_density = 0;           // [kg/m³]
-  double insulation_density = 0;     // [kg/m³]
-  FittingChoices choices;
-  bool intake = true;
-  bool fan_power_in_db = true;
-};
+// The list choices of physics inputs, for pictures and lists.
+FittingChoices ChoicesOf(const FittingInputs& in);
 
-struct FittingRecordInputsResult {
-  std::optional<FittingRecordInputs> inputs;
+struct FittingInputsFromRecordResult {
+  std::optional<FittingInputs> inputs;
   FittingField bad_field = FittingField::Kind;  // when !inputs: the field that is not a number (or the kind)
 };
 
-// The numbers of a record (empty texts count as 0; "," or "." accepted). The
-// tee texts are matched as MatchTeePath/MatchTeeFlow do (item 0 when none
-// matches); the round-bend item is the stored list index.
-FittingRecordInputsResult FittingInputsFromRecord(const FittingRecord& record,
-                                            std::span<const std::string> tee_path_items = {},
-                                            std::span<const std::string> tee_flow_items = {});
+// The calculation's numbers of a record (empty texts count as 0, an empty
+// flow, length, roughness or additional loss stays empty; "," or "."
+// accepted). The tee texts are matched as MatchTeePath/MatchTeeFlow do (item
+// 0 when none matches); the round-bend item is the stored list index.
+FittingInputsFromRecordResult FittingInputsFromRecord(const FittingRecord& record,
+                                                      std::span<const std::string> tee_path_items = {},
+                                                      std::span<const std::string> tee_flow_items = {});
 // The preset numbers of a kind, as the palette action fills them.
-FittingRecordInputs PresetInputs(FittingKind kind);
+FittingInputs PresetInputs(FittingKind kind);
 
 }  // namespace orvanta

@@ -104,4 +104,22 @@ ConfirmOutcome ConfirmFitting(const FittingInputs& in, const ConfirmContext& ctx
   return out;
 }
 
+bool StoreFittingResults(const FittingResults& r, char decimal_separator, FittingRecord& record) {
+  const std::pair<FittingField, double> values[] = {
+      {FittingField::VelocityMain, r.stored_wc},
+      {FittingField::VelocityBranch, r.stored_wb},
+      {FittingField::ExtraLoss, r.stored_dpp},
+      {FittingField::Zeta, r.stored_zeta},
+      {FittingField::FrictionLoss, r.stored_dpl},
+      {FittingField::LocalLoss, r.stored_dpm},
+      {FittingField::TotalLoss, r.stored_dpc},
+      {FittingField::HydraulicDiameterMain, r.stored_dh1},
+      {FittingField::HydraulicDiameterSecond, r.stored_dh2},
+  };
+  for (const auto& [field, v] : values)
+    if (!std::isfinite(v)) return false;
+  for (const auto& [field, v] : values) record.Text(field) = NumberText(v, decimal_separator);
+  return true;
+}
+
 }  // namespace orvanta

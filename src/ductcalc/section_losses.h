@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "ductcalc/basic_data.h"
+#include "ductcalc/fitting_record.h"
 #include "ductcalc/local_loss.h"
 #include "ductcalc/loss_table.h"
 #include "ductcalc/velocities.h"
@@ -68,5 +69,11 @@ struct ConfirmOutcome {
 // geometry, velocities, ζ, friction, losses, total. Every stored number is
 // finite; a calculation that would give NaN or infinity is refused.
 ConfirmOutcome ConfirmFitting(const FittingInputs& in, const ConfirmContext& ctx, LossTableStore& tables);
+
+// Writes the results a confirm stores into the record: wc, wb, dpp, ζ, dpl,
+// dpm, dpc and the two hydraulic diameters, as texts in the general format
+// with the given decimal separator ("3,537"). Every value is checked first:
+// when one is not finite nothing is written and false is returned.
+bool StoreFittingResults(const FittingResults& results, char decimal_separator, FittingRecord& record);
 
 }  // namespace orvanta

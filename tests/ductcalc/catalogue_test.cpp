@@ -116,18 +116,24 @@ TEST(Catalogue, PresetsAreNumbersAndListPresetsAreListItems) {
       EXPECT_STREQ(k.offset_e, "100");
     }
   }
-  const FittingRecordInputs tee = PresetInputs(K::RectTee);
-  EXPECT_EQ(tee.dimensions.length, 300);
-  EXPECT_EQ(tee.dimensions.side_a, 160);
-  EXPECT_EQ(tee.dimensions.side_d, 100);
-  EXPECT_EQ(tee.dimensions.diameter1, 0);
-  EXPECT_EQ(tee.angle, 90);
-  EXPECT_EQ(tee.roughness, 0.15);
+  const FittingInputs tee = PresetInputs(K::RectTee);
+  EXPECT_EQ(tee.kind, 13);
+  EXPECT_EQ(tee.length_mm, 300);
+  EXPECT_EQ(tee.a_mm, 160);
+  EXPECT_EQ(tee.d_mm, 100);
+  EXPECT_EQ(tee.phi1_mm, 0);
+  EXPECT_EQ(tee.angle_deg, 90);
+  EXPECT_EQ(tee.k_mm, 0.15);
   EXPECT_EQ(tee.wall_density, 7350);
   EXPECT_EQ(tee.insulation_density, 37);
-  EXPECT_EQ(tee.wall_thickness, 0.63);
-  EXPECT_EQ(PresetInputs(K::RoundBend).bend_ratio, 1.0);
-  EXPECT_EQ(PresetInputs(K::RoundSymmetricBranch).angle, 45);
+  EXPECT_EQ(tee.wall_mm, 0.63);
+  EXPECT_FALSE(tee.zeta_add_given);
+  EXPECT_EQ(PresetInputs(K::RoundBend).r_over_d, 1.0);
+  EXPECT_EQ(PresetInputs(K::RoundSymmetricBranch).angle_deg, 45);
+  // Grilles and silencers start with the additional loss as a coefficient.
+  EXPECT_TRUE(PresetInputs(K::RoundGrille).zeta_add_given);
+  EXPECT_EQ(PresetInputs(K::RoundGrille).zeta_add, 2);
+  EXPECT_EQ(PresetInputs(K::RectSilencer).zeta_add, 3);
   EXPECT_STREQ(KindInfo(K::RoundGrille).extra_zeta, "2");
   EXPECT_STREQ(KindInfo(K::RectSilencer).extra_zeta, "3");
   EXPECT_EQ(KindInfo(K::RoundTee).extra_zeta, nullptr);
@@ -287,37 +293,52 @@ TEST(WallThickness, StepsAtTheLargestDimension) {
   EXPECT_EQ(WallThicknessText(D{}, '.'), "0.63");
 }
 
-TEST(FittingRecordInputs, NumbersOfARecordWithEitherSeparator) {
+TEST(FittingInputsFromRecord, NumbersOfARecordWithEitherSeparator) {
   FittingRecord r = testing_support::SampleFitting(13, '.');
   r.Text(FittingField::TeePath) = "BRANCH";
   r.Text(FittingField::TeeFlow) = "ROZPŁYW";
   r.Text(FittingField::SideC).clear();
   auto in = FittingInputsFromRecord(r);
   ASSERT_TRUE(in.inputs);
-  EXPECT_EQ(in.inputs->kind, K::RectTee);
-  EXPECT_EQ(in.inputs->dimensions.length, 2000);
-  EXPECT_EQ(in.inputs->dimensions.side_a, 300);
-  EXPECT_EQ(in.inputs->dimensions.side_c, 0);
-  EXPECT_EQ(in.inputs->dimensions.offset_e, 150);
-  EXPECT_EQ(in.inputs->bend_ratio, 1.5);
-  EXPECT_EQ(in.inputs->roughness, 0.15);
-  EXPECT_EQ(in.inputs->wall_thickness, 0.63);
-  EXPECT_EQ(in.inputs->flow_branch, 400);
-  EXPECT_EQ(in.inputs->choices.tee_path_item, 1);
-  EXPECT_EQ(in.inputs->choices.tee_flow_item, 0);
-  EXPECT_EQ(in.inputs->choices.round_bend_item, 2);
+  EXPECT_EQ(in.inputs->kind, 13);
+  EXPECT_EQ(in.inputs->length_mm, 2000);
+  EXPECT_EQ(in.inputs->a_mm, 300);
+  EXPECT_EQ(in.inputs->c_mm, 0);
+  EXPECT_EQ(in.inputs->e_mm, 150);
+  EXPECT_EQ(in.inputs->r_over_d, 1.5);
+  EXPECT_EQ(in.inputs->k_mm, 0.15);
+  EXPECT_EQ(in.inputs->wall_mm, 0.63);
+  EXPECT_EQ(in.inputs->vb, 400);
+  EXPECT_EQ(in.inputs->tee_path, 1);
+  EXPECT_EQ(in.inputs->tee_flow, 0);
+  EXPECT_EQ(in.inputs->round_bend_type, 2);
   EXPECT_FALSE(in.inputs->intake);
+  EXPECT_EQ(ChoicesOf(*in.inputs).tee_path_item, 1);
 
   const FittingRecord comma = testing_support::SampleFitting(13, ',');
   auto in2 = FittingInputsFromRecord(comma);
   ASSERT_TRUE(in2.inputs);
-  EXPECT_EQ(in2.inputs->roughness, 0.15);
-  EXPECT_EQ(in2.inputs->extra_loss, 1.5);
+  EXPECT_EQ(in2.inputs->k_mm, 0.15);
+  EXPECT_EQ(in2.inputs->dpp, 1.5);
+
+  // Empty length, flow and roughness stay empty: the confirm refuses them.
+  FittingRecord empty = comma;
+  empty.Text(FittingField::Length).clear();
+  empty.Text(FittingField::FlowMain).clear();
+  empty.Text(FittingField::Roughness).clear();
+  auto in3 = FittingInputsFromRecord(empty);
+  ASSERT_TRUE(in3.inputs);
+  EXPECT_FALSE(in3.inputs->length_mm);
+  EXPECT_FALSE(in3.inputs->vc);
+  EXPECT_FALSE(in3.inputs->k_mm);
 
   r.Text(FittingField::FlowMain) = "12 00";
   auto bad = FittingInputsFromRecord(r);
   EXPECT_FALSE(bad.inputs);
   EXPECT_EQ(bad.bad_field, FittingField::FlowMain);
+  r.Text(FittingField::FlowMain) = "1200";
+  r.Text(FittingField::SideB) = "x";
+  EXPECT_EQ(FittingInputsFromRecord(r).bad_field, FittingField::SideB);
   r.Text(FittingField::Kind) = "30";
   EXPECT_EQ(FittingInputsFromRecord(r).bad_field, FittingField::Kind);
 }

@@ -164,6 +164,37 @@ TEST(PhysicsConfirm, WorkedStraightDuct) {
   EXPECT_EQ(tables.files_read(), 0);  // a straight duct needs no table
 }
 
+TEST(PhysicsStore, ResultsGoIntoTheRecordWithTheSeparatorAndNeverAsNaN) {
+  LossTableStore tables(kCalc);
+  ConfirmContext ctx;
+  ctx.shown_total = 0;
+  const auto out = ConfirmFitting(StraightRound(), ctx, tables);
+  ASSERT_TRUE(out.ok());
+  FittingRecord record;
+  record.Text(FittingField::Name) = "kept";
+  ASSERT_TRUE(StoreFittingResults(out.results, ',', record));
+  EXPECT_EQ(record.Text(FittingField::VelocityMain), "3,537");
+  EXPECT_EQ(record.Text(FittingField::VelocityBranch), "0");
+  EXPECT_EQ(record.Text(FittingField::FrictionLoss), "4,21");
+  EXPECT_EQ(record.Text(FittingField::LocalLoss), "0");
+  EXPECT_EQ(record.Text(FittingField::TotalLoss), "4,21");
+  EXPECT_EQ(record.Text(FittingField::ExtraLoss), "0");
+  EXPECT_EQ(record.Text(FittingField::HydraulicDiameterMain), "100");
+  EXPECT_EQ(record.Text(FittingField::Name), "kept");
+  FittingRecord dotted;
+  ASSERT_TRUE(StoreFittingResults(out.results, '.', dotted));
+  EXPECT_EQ(dotted.Text(FittingField::VelocityMain), "3.537");
+
+  // One value that is not finite: nothing at all is written.
+  for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+    FittingResults broken = out.results;
+    broken.stored_dh2 = bad;
+    FittingRecord untouched = record;
+    EXPECT_FALSE(StoreFittingResults(broken, ',', untouched));
+    EXPECT_EQ(untouched, record);
+  }
+}
+
 TEST(PhysicsConfirm, AdditionalLossEntersTheStoredZetaAndTheTotal) {
   LossTableStore tables(kCalc);
   ConfirmContext ctx;

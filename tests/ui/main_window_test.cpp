@@ -147,8 +147,8 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsAreDisabledUntilConnected) {
   library->trigger();
   EXPECT_EQ(calls, 1);
   // The toolbar button of a calculator follows its menu item.
-  window_->SetCommandHandler("Kalkulatorstratcinienia1", [&] { calls += 10; });
-  QAbstractButton* button = Find<QAbstractButton>("BitBtn2");
+  window_->SetCommandHandler("Kalkulatorbilansupowietrza1", [&] { calls += 10; });
+  QAbstractButton* button = Find<QAbstractButton>("BitBtn3");
   EXPECT_TRUE(button->isEnabled());
   button->click();
   EXPECT_EQ(calls, 11);

@@ -30,6 +30,10 @@
 #include "project/project_file.h"
 #include "psychro/number_text.h"
 
+#if __has_include("ductcalc/ui/ductcalc_module.h")
+#include "ductcalc/ui/ductcalc_module.h"
+#endif
+
 namespace orvanta {
 namespace {
 
@@ -315,6 +319,14 @@ bool MainWindow::OpenProjectFile(const QString& path) {
 
 bool MainWindow::OpenStartupProject(const QString& path) {
   if (path == "*.ovt") return false;
+#if __has_include("ductcalc/ui/ductcalc_module.h")
+  // A duct calculation file opens the duct calculator with it.
+  if (path.endsWith(".moh", Qt::CaseInsensitive)) {
+    LoadSettingsOnce();
+    FullRedraw();
+    return OpenDuctCalculationAtStartup(path);
+  }
+#endif
   // The stored settings come first so that the project's pressure and the
   // widened range are what the first redraw shows.
   LoadSettingsOnce();
