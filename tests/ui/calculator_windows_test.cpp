@@ -50,11 +50,7 @@ class CalculatorWindows : public ::testing::TestWithParam<LocaleCase> {
     window_->resize(1200, 800);
     window_->show();
     QApplication::processEvents();
-    {
-      // After the start-up's own language load.
-      RecordingResponder quiet;
-      LoadLanguage(GetParam().language_file);
-    }
+    LoadLanguage(GetParam().language_file);  // after the start-up's own language load
     messages_.Clear();
   }
   void TearDown() override {

@@ -131,8 +131,18 @@ PeopleWindow::PeopleWindow(QWidget* parent) : QDialog(parent) {
   follow(simultaneity_, simultaneity_steps_, 100);
   connect(activity_, &QComboBox::currentTextChanged, this, &PeopleWindow::ComputeQuietly);
 
+  // A language change refills the list, which would pick its first item;
+  // the choice of the user (or none) is kept instead.
+  connect(activity_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (activity_->count() == static_cast<int>(kActivities.size())) chosen_activity_ = index;
+  });
+  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, [this] {
+    activity_->setCurrentIndex(chosen_activity_);
+    ComputeQuietly();
+  });
   ApplyLanguageTexts(this);
   activity_->setCurrentIndex(-1);
+  chosen_activity_ = -1;
   ComputeQuietly();
 }
 

@@ -51,6 +51,7 @@ class PeopleWindow : public QDialog {
   UpDown* temperature_steps_ = nullptr, *people_steps_ = nullptr, *simultaneity_steps_ = nullptr;
   QLineEdit* qc_ = nullptr, *qs_ = nullptr, *qm_ = nullptr, *w_ = nullptr;  // Edit4, Edit5, Edit7, Edit6
   QLabel* status_ = nullptr;
+  int chosen_activity_ = -1;  // list position chosen, -1 for none
 };
 
 }  // namespace orvanta
