@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -625,6 +626,28 @@ TEST_P(CalculatorWindows, DuctHeatDefaultsSquareDuctAndScheme) {
     Click(w, "Button2");
     EXPECT_TRUE(scheme_open);
   });
+}
+
+// Pictures of every window as the user sees it, for looking at
+// (/tmp/calcwin_<form>_<locale>.png); each must be a real, non-empty picture.
+TEST_P(CalculatorWindows, WindowPictures) {
+  const char* windows[][2] = {{"KalkulatorbasenwVDI20892", "TForm18"}, {"Kalkulatorbilansupowietrza1", "TForm7"},
+                              {"Kalkulatorelementwregulacyjnych1", "TForm8"},
+                              {"Zyskiciepaodpowierzchniwody1", "TForm11"}, {"Zyskiciepaodludzi1", "TForm13"},
+                              {"Kalkulatorstratzyskwciepawkanale1", "TForm24"}};
+  for (auto& [command, form] : windows)
+    WhileOpen(command, form, [&](QDialog* w) {
+      if (QString(form) == "TForm24" || QString(form) == "TForm11") Click(w, "Button1");
+      if (QString(form) == "TForm13") Get<QComboBox>(w, "ComboBox1")->setCurrentIndex(2);
+      QApplication::processEvents();
+      const QImage image = w->grab().toImage();
+      EXPECT_GT(image.width(), 300);
+      EXPECT_TRUE(image.save(QString("/tmp/calcwin_%1_%2.png").arg(form, GetParam().name)));
+    });
+  auto* scheme = window_->findChild<QDialog*>("TForm33");
+  ASSERT_NE(scheme, nullptr);
+  scheme->resize(640, 440);
+  EXPECT_TRUE(scheme->grab().toImage().save(QString("/tmp/calcwin_TForm33_%1.png").arg(GetParam().name)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, CalculatorWindows,
