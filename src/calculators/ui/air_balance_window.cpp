@@ -110,6 +110,7 @@ AirBalanceWindow::AirBalanceWindow(QWidget* parent) : QDialog(parent) {
   public_list_ = new QListWidget(room_type);
   public_list_->setObjectName("ListBox2");
   for (const RoomType& t : kPublicRooms) public_list_->addItem(QString::fromUtf8(t.polish));
+  for (QListWidget* l : {industrial_list_, public_list_}) l->setMinimumHeight(150);
   room_box->addWidget(industrial_list_);
   room_box->addWidget(public_list_);
   ac->addWidget(room_type, 0, 0, 1, 3);

@@ -62,6 +62,7 @@ QLineEdit* HintRow(QGridLayout* grid, int row, const Field& f, bool result, QLab
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(f.edit);
   edit->setToolTip(QString::fromUtf8(f.caption));
+  edit->setMinimumWidth(90);
   edit->setMaximumWidth(120);
   if (result) {
     edit->setReadOnly(true);

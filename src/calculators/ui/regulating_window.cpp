@@ -44,7 +44,7 @@ RegulatingWindow::RegulatingWindow(QWidget* parent) : QDialog(parent) {
                             UiNumberText(kDefaultRegulatingDensity), "Label19");
 
   auto* section = new QGroupBox("  Przekrój kanału wentylacyjnego", this);
-  section->setObjectName("GroupBox1");
+  section->setObjectName("GroupBox2");
   auto* section_grid = new QGridLayout(section);
   round_ = new QRadioButton("Okrągły", section);
   round_->setObjectName("RadioButton4");
@@ -73,7 +73,7 @@ RegulatingWindow::RegulatingWindow(QWidget* parent) : QDialog(parent) {
   b_unit->hide();
 
   auto* element = new QGroupBox("Element regulacyjny", this);
-  element->setObjectName("GroupBox2");
+  element->setObjectName("GroupBox1");
   auto* element_box = new QVBoxLayout(element);
   orifice_ = new QRadioButton("Kryza osiowosymetryczna", element);
   orifice_->setObjectName("RadioButton1");
