@@ -67,7 +67,7 @@ PeopleWindow::PeopleWindow(QWidget* parent) : QDialog(parent) {
   activity_->setInsertPolicy(QComboBox::NoInsert);
   for (const Activity& a : kActivities) activity_->addItem(QString::fromUtf8(a.polish));
   activity_->setCurrentIndex(-1);
-  activity_->setMinimumWidth(420);
+  activity_->setMinimumWidth(540);
   grid->addWidget(activity_label, 0, 0);
   grid->addWidget(activity_, 0, 1, 1, 3);
   temperature_ = calcui::AddRow(grid, 1, "Edit1", "Temperatura powietrza [°C]", {},
