@@ -1,0 +1,11 @@
+// The engineering calculators' windows and the main-window commands that
+// open them.
+#pragma once
+
+namespace orvanta {
+
+class Workbench;
+
+void RegisterCalculatorsModule(Workbench& workbench);
+
+}  // namespace orvanta
