@@ -256,9 +256,19 @@ TEST(CaptionTable, EveryRowNamesAComponentOfItsWindow) {
   AppSettings settings;
   ChartProject project;
   PointsListWindow points_list(&project);
+  // Main windows that own the calculator windows under test.
+  std::vector<std::unique_ptr<MainWindow>> owners;
   const std::map<std::string, std::function<std::unique_ptr<QWidget>()>> kBuilt = {
       {"TForm5", [&] { return std::make_unique<LibraryWindow>(&project); }},
       {"TForm25", [&] { return std::make_unique<MainWindow>(std::make_unique<MemoryStore>()); }},
+      {"TForm14", [&]() -> std::unique_ptr<QWidget> {
+         auto main = std::make_unique<MainWindow>(std::make_unique<MemoryStore>());
+         return std::unique_ptr<QWidget>(owners.emplace_back(std::move(main))->findChild<QWidget*>("TForm14"));
+       }},
+      {"TForm20", [&]() -> std::unique_ptr<QWidget> {
+         auto main = std::make_unique<MainWindow>(std::make_unique<MemoryStore>());
+         return std::unique_ptr<QWidget>(owners.emplace_back(std::move(main))->findChild<QWidget*>("TForm20"));
+       }},
       {"TForm26", [&] { return std::make_unique<ChartSettingsWindow>(settings); }},
       {"TForm27", [&] { return std::make_unique<PointDefinitionDialog>(&project); }},
       {"TForm29", [&] { return std::make_unique<PointDataDialog>(&project, &settings.chart, &points_list); }},
@@ -267,7 +277,7 @@ TEST(CaptionTable, EveryRowNamesAComponentOfItsWindow) {
   };
   const std::set<std::string> kStillToCome = {
       "TForm2",  "TForm3",  "TForm7",  "TForm8",  "TForm9",  "TForm10", "TForm11", "TForm12",
-      "TForm13", "TForm14", "TForm15", "TForm16", "TForm17", "TForm18", "TForm20", "TForm21",
+      "TForm13", "TForm15", "TForm16", "TForm17", "TForm18", "TForm21",
       "TForm22", "TForm24", "TForm30", "TForm32", "TForm34", "TForm35", "TForm39", "TForm40",
   };
   // Built windows register their rows; the main window the rows still to come.
