@@ -434,7 +434,8 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
 
   connect(recovery_, &QCheckBox::toggled, this, [this](bool on) {
     if (!on) {
-      RememberValues();
+      remembered_eta_t_ = edits_["Edit34"]->text();
+      remembered_eta_x_ = edits_["Edit35"]->text();
       edits_["Edit34"]->setText("0");
       edits_["Edit35"]->setText("0");
     } else {
@@ -446,7 +447,7 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   });
   connect(mixing_, &QCheckBox::toggled, this, [this](bool on) {
     if (!on) {
-      RememberValues();
+      remembered_r_ = edits_["Edit36"]->text();
       edits_["Edit36"]->setText("0");
     } else {
       edits_["Edit36"]->setText(remembered_r_);
@@ -460,7 +461,7 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   });
   connect(heater_, &QCheckBox::toggled, this, [this](bool on) {
     if (!on) {
-      RememberValues();
+      remembered_tn_ = edits_["Edit17"]->text();
       edits_["Edit17"]->setText(edits_["Edit12"]->text());
     } else {
       edits_["Edit17"]->setText(remembered_tn_);
@@ -785,7 +786,6 @@ void AhuWindow::ChooseClimateZone(bool winter, const QString& caption, const QSt
   edits_["Edit2"]->setText(t);
   edits_["Edit4"]->setText(phi);
   cities_->setEnabled(false);
-  groups_.value("GroupBox8");
   findChild<QGroupBox*>("GroupBox8")->setTitle(Text(winter ? kTextWinterCase : kTextSummerCase) + caption);
   Compute();
 }

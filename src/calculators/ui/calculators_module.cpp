@@ -12,7 +12,7 @@ inline constexpr CommandId kOpenAhuCalculator{"OpenAirHandlingUnitCalculator"};
 
 AhuWindow* RegisterAhuWindow(Workbench& workbench) {
   auto* window = new AhuWindow(workbench, workbench.dialog_parent());
-  workbench.commands().Register(kOpenAhuCalculator, {"Kalkulatorcentralwentylacyjnych1", "BitBtn5"},
+  workbench.commands().Register(kOpenAhuCalculator, {"Kalkulatorcentralwentylacyjnych1"},
                                 [window] { window->exec(); });
   return window;
 }
