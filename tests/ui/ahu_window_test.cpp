@@ -254,6 +254,9 @@ TEST_F(AhuWindowTest, SummerCaseFromACity) {
   EXPECT_NE(Edit("Edit52")->text(), "");
   EXPECT_GT(ParseTypedNumber(Edit("Edit55")->text()).value(), 0);
   EXPECT_TRUE(messages_.shown().empty());
+  // A picture of the window for a look at its layout.
+  unit_->adjustSize();
+  EXPECT_TRUE(unit_->grab().save(QDir::temp().filePath("ahu_window_summer.png")));
 }
 
 TEST_F(AhuWindowTest, MissingCityFileSaysSoAndGivesZero) {
