@@ -10,6 +10,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -340,6 +342,21 @@ TEST_F(AhuWindowTest, BalanceModeTransfersTheDirectionCoefficient) {
   ASSERT_EQ(main_.project().coefficient_count(), 1);
   EXPECT_EQ(main_.project().coefficient(0).name, "epsylon");
   EXPECT_EQ(main_.project().coefficient(0).point_name, "N+");
+}
+
+TEST_F(AhuWindowTest, PictureOfTheWindowIsSavedAndOffered) {
+  messages_.Answer(QMessageBox::Cancel);
+  Child<QPushButton>("BitBtn14")->click();
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  const MessageRequest& q = messages_.shown()[0];
+  EXPECT_EQ(q.caption, "ORVANTA INFO");
+  ASSERT_TRUE(q.text.startsWith(Text(1193)));
+  ASSERT_TRUE(q.text.endsWith(Text(1194)));
+  const QString path = q.text.mid(Text(1193).size(), q.text.size() - Text(1193).size() - Text(1194).size());
+  EXPECT_TRUE(QFileInfo(path).fileName().startsWith("KCW")) << path.toStdString();
+  EXPECT_TRUE(path.endsWith(".jpg"));
+  EXPECT_GT(QFileInfo(path).size(), 0) << path.toStdString();
+  QFile::remove(path);
 }
 
 TEST_F(AhuWindowTest, DrawSwitchCaptionFollowsThePointName) {
