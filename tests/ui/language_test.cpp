@@ -281,6 +281,8 @@ TEST(CaptionTable, EveryRowNamesAComponentOfItsWindow) {
   test::TestWorkbench workbench;
   MixingDefinitions mixing;
   DuctRun duct_run(DataPath("calc").toStdString());
+  // Main windows that own the calculator windows under test.
+  std::vector<std::unique_ptr<MainWindow>> owners;
   const std::map<std::string, std::function<std::unique_ptr<QWidget>()>> kBuilt = {
       {"TForm5", [&] { return std::make_unique<LibraryWindow>(&project); }},
       {"TForm9", [&] { return std::make_unique<CoolingPointDialog>(workbench); }},
@@ -288,6 +290,14 @@ TEST(CaptionTable, EveryRowNamesAComponentOfItsWindow) {
       {"TForm39", [&] { return std::make_unique<ShrCoolingDialog>(workbench); }},
       {"TForm40", [&] { return std::make_unique<TreatmentWindow>(workbench); }},
       {"TForm25", [&] { return std::make_unique<MainWindow>(std::make_unique<MemoryStore>()); }},
+      {"TForm14", [&]() -> std::unique_ptr<QWidget> {
+         auto main = std::make_unique<MainWindow>(std::make_unique<MemoryStore>());
+         return std::unique_ptr<QWidget>(owners.emplace_back(std::move(main))->findChild<QWidget*>("TForm14"));
+       }},
+      {"TForm20", [&]() -> std::unique_ptr<QWidget> {
+         auto main = std::make_unique<MainWindow>(std::make_unique<MemoryStore>());
+         return std::unique_ptr<QWidget>(owners.emplace_back(std::move(main))->findChild<QWidget*>("TForm20"));
+       }},
       {"TForm26", [&] { return std::make_unique<ChartSettingsWindow>(settings); }},
       {"TForm27", [&] { return std::make_unique<PointDefinitionDialog>(&project); }},
       {"TForm29", [&] { return std::make_unique<PointDataDialog>(&project, &settings.chart, &points_list); }},
@@ -309,7 +319,7 @@ TEST(CaptionTable, EveryRowNamesAComponentOfItsWindow) {
       {"TForm24", [&] { return std::make_unique<DuctHeatWindow>(nullptr); }},
   };
   const std::set<std::string> kStillToCome = {
-      "TForm14", "TForm20", "TForm21", "TForm22", "TForm34", "TForm35",
+      "TForm21", "TForm22", "TForm34", "TForm35",
   };
   // Built windows register their rows; the main window the rows still to come.
   for (const auto& entry : kBuilt) entry.second();

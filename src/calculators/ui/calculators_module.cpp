@@ -1,6 +1,10 @@
 #include "calculators/ui/calculators_module.h"
 
+#include <QDialog>
+#include <QPushButton>
+
 #include "app/ui/kit/workbench.h"
+#include "calculators/ui/ahu_window.h"
 #include "calculators/ui/air_balance_window.h"
 #include "calculators/ui/duct_heat_window.h"
 #include "calculators/ui/people_window.h"
@@ -19,7 +23,28 @@ inline constexpr CommandId kOpenWaterSurfaceGains{"OpenWaterSurfaceGains"};
 inline constexpr CommandId kOpenPeopleGains{"OpenPeopleGains"};
 inline constexpr CommandId kOpenDuctHeat{"OpenDuctHeat"};
 
-void RegisterSmallCalculators(Workbench& workbench) {
+// ---- air-handling unit calculator ----
+inline constexpr CommandId kOpenAhuCalculator{"OpenAirHandlingUnitCalculator"};
+
+AhuWindow* RegisterAhuWindow(Workbench& workbench) {
+  auto* window = new AhuWindow(workbench, workbench.dialog_parent());
+  workbench.commands().Register(kOpenAhuCalculator, {"Kalkulatorcentralwentylacyjnych1"},
+                                [window] { window->exec(); });
+  return window;
+}
+
+// "Z.C.W" and "Z.C.L" of the unit calculator open the heat-gain windows.
+void ConnectHeatGainButtons(AhuWindow* unit, QDialog* water, QDialog* people) {
+  for (auto [name, window] : {std::pair<const char*, QDialog*>{"BitBtn1", water}, {"BitBtn4", people}}) {
+    auto* button = unit->findChild<QPushButton*>(name);
+    if (!button) continue;
+    button->setEnabled(true);
+    QObject::connect(button, &QPushButton::clicked, window, [window] { window->exec(); });
+  }
+}
+// ---- end of the air-handling unit calculator ----
+
+void RegisterSmallCalculators(Workbench& workbench, AhuWindow* unit) {
   QWidget* parent = workbench.dialog_parent();
   // Each window lives as long as the main window, so its inputs stay between openings.
   auto* pool = new PoolHallWindow(parent);
@@ -37,9 +62,10 @@ void RegisterSmallCalculators(Workbench& workbench) {
   commands.Register(kOpenWaterSurfaceGains, {"Zyskiciepaodpowierzchniwody1"}, [water] { water->exec(); });
   commands.Register(kOpenPeopleGains, {"Zyskiciepaodludzi1"}, [people] { people->exec(); });
   commands.Register(kOpenDuctHeat, {"Kalkulatorstratzyskwciepawkanale1"}, [duct] { duct->exec(); });
+  ConnectHeatGainButtons(unit, water, people);
 }
 }  // namespace
 
-void RegisterCalculatorsModule(Workbench& workbench) { RegisterSmallCalculators(workbench); }
+void RegisterCalculatorsModule(Workbench& workbench) { RegisterSmallCalculators(workbench, RegisterAhuWindow(workbench)); }
 
 }  // namespace orvanta

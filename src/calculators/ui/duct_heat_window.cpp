@@ -19,7 +19,7 @@ namespace orvanta {
 
 using namespace calculators;
 
-QStringList SchemePictureStems() { return {"schemat", "scheme", "duct_heat_scheme"}; }
+QStringList SchemePictureStems() { return {"schemat_kanalu"}; }
 
 namespace {
 struct Field {

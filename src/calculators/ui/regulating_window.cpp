@@ -18,8 +18,8 @@ namespace orvanta {
 
 using namespace calculators;
 
-QStringList OrificePictureStems() { return {"kryza", "orifice"}; }
-QStringList DamperPictureStems() { return {"przepustnica", "damper"}; }
+QStringList OrificePictureStems() { return {"kryza"}; }
+QStringList DamperPictureStems() { return {"przepustnica"}; }
 
 namespace {
 QLabel* Named(const char* name, const QString& text, QWidget* parent) {
