@@ -63,6 +63,10 @@ function(orvanta_ui_module name)
   endforeach()
   add_library(orvanta_${name}_ui STATIC ${srcs})
   target_link_libraries(orvanta_${name}_ui PUBLIC ${deps})
+  # The shell's list of modules registers this one; a define (not a look for
+  # the header) so that the list is recompiled when a module appears.
+  string(TOUPPER "${name}" upper)
+  target_compile_definitions(orvanta_${name}_ui INTERFACE ORVANTA_HAS_${upper}_UI=1)
   set(mods ${ORVANTA_UI_MODULES})
   list(APPEND mods orvanta_${name}_ui)
   set(ORVANTA_UI_MODULES "${mods}" CACHE INTERNAL "UI module libraries")

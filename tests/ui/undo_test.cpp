@@ -188,7 +188,7 @@ TEST_F(UndoTest, KeepsTheLastHundredSteps) {
     p.name = "P" + std::to_string(k % 40);
     p.state = StateFromTX(101300, 10 + k % 20, 0.005);
     if (project().point_count() == 40) project().DeletePoint(0);
-    project().AddPoint(p);
+    ASSERT_TRUE(project().AddPoint(p));
     d->window().RecordEdit(QString("step %1").arg(k));
   }
   EXPECT_EQ(d->window().history().steps(), ProjectHistory::kSteps);

@@ -5,14 +5,13 @@
 #include "app/ui/kit/workbench.h"
 #include "chart/ui/chart_module.h"
 #include "project/ui/project_module.h"
-// A subsystem's module exists once its ui/ folder has its module header.
-#if __has_include("ductcalc/ui/ductcalc_module.h")
+// A subsystem's module exists once its ui/ folder has files: the build then
+// defines ORVANTA_HAS_<SUBSYSTEM>_UI.
+#ifdef ORVANTA_HAS_DUCTCALC_UI
 #include "ductcalc/ui/ductcalc_module.h"
-#define ORVANTA_HAS_DUCTCALC_UI 1
 #endif
-#if __has_include("calculators/ui/calculators_module.h")
+#ifdef ORVANTA_HAS_CALCULATORS_UI
 #include "calculators/ui/calculators_module.h"
-#define ORVANTA_HAS_CALCULATORS_UI 1
 #endif
 
 namespace orvanta {

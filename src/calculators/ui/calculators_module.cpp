@@ -26,13 +26,6 @@ inline constexpr CommandId kOpenDuctHeat{"OpenDuctHeat"};
 // ---- air-handling unit calculator ----
 inline constexpr CommandId kOpenAhuCalculator{"OpenAirHandlingUnitCalculator"};
 
-AhuWindow* RegisterAhuWindow(Workbench& workbench) {
-  auto* window = new AhuWindow(workbench, workbench.dialog_parent());
-  workbench.commands().Register(kOpenAhuCalculator, {"Kalkulatorcentralwentylacyjnych1"},
-                                [window] { window->exec(); });
-  return window;
-}
-
 // "Z.C.W" and "Z.C.L" of the unit calculator open the heat-gain windows.
 void ConnectHeatGainButtons(AhuWindow* unit, QDialog* water, QDialog* people) {
   for (auto [name, window] : {std::pair<const char*, QDialog*>{"BitBtn1", water}, {"BitBtn4", people}}) {
@@ -65,6 +58,13 @@ void RegisterSmallCalculators(Workbench& workbench, AhuWindow* unit) {
   ConnectHeatGainButtons(unit, water, people);
 }
 }  // namespace
+
+AhuWindow* RegisterAhuWindow(Workbench& workbench) {
+  auto* window = new AhuWindow(workbench, workbench.dialog_parent());
+  workbench.commands().Register(kOpenAhuCalculator, {"Kalkulatorcentralwentylacyjnych1"},
+                                [window] { window->exec(); });
+  return window;
+}
 
 void RegisterCalculatorsModule(Workbench& workbench) { RegisterSmallCalculators(workbench, RegisterAhuWindow(workbench)); }
 
