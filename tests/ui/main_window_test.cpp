@@ -3,6 +3,8 @@
 // the questions before changes are lost.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -176,6 +178,23 @@ TEST_F(MainWindowTest, StartsWithTheProjectArgumentAtItsOwnPressure) {
   auto* image = Find<ChartView>("Image1");
   EXPECT_EQ(window_->chart_image().size(), image->size());
   EXPECT_TRUE(messages_.shown().empty());
+}
+
+TEST_F(MainWindowTest, StartFileWhoseNameIsNotUtf8OpensAndSavesBackToItself) {
+  // Names on Linux are bytes; a name from an old Windows-1250 system is not UTF-8.
+  const std::string native = dir_.path().toStdString() + "/Zyski ciep\xB3" "a.ovt";
+  ASSERT_TRUE(std::filesystem::copy_file(WriteProjectAt900(dir_).toStdString(), native));
+  ASSERT_TRUE(window_->OpenStartupProject(QFile::decodeName(QByteArray::fromStdString(native)), native));
+  ASSERT_EQ(window_->project().point_count(), 2);
+  EXPECT_EQ(window_->project().file_name(), native);
+  EXPECT_TRUE(window_->SaveProject());
+  // Saved over the same file, not beside it under a mangled name.
+  const auto files = std::distance(std::filesystem::directory_iterator(dir_.path().toStdString()),
+                                   std::filesystem::directory_iterator());
+  EXPECT_EQ(files, 2);
+  EXPECT_TRUE(std::filesystem::is_regular_file(native));
+  EXPECT_TRUE(messages_.shown().empty());
+  std::filesystem::remove(native);  // a name Qt's folder cleanup cannot spell
 }
 
 TEST_F(MainWindowTest, UnsavedProjectCaptionAndDamagedStartFile) {

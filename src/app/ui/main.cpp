@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
   const QString settings_problem = orvanta::PrepareUserSettingsFile();
   orvanta::MainWindow window;
   if (!settings_problem.isEmpty()) orvanta::Messages::Warning(&window, "ORVANTA", settings_problem);
-  if (!args.project.empty()) window.OpenStartupProject(QFile::decodeName(QByteArray::fromStdString(args.project)));
+  if (!args.project.empty())
+    window.OpenStartupProject(QFile::decodeName(QByteArray::fromStdString(args.project)), args.project);
   window.show();
   return app.exec();
 }

@@ -81,13 +81,15 @@ class MainWindow : public QMainWindow, public Workbench, public CommandRegistry 
   // The start-up project (first command-line argument): opened like "Otwórz..."
   // without the dialog, so the chart shows it at the project's own pressure.
   // Returns false (project empty, message shown) when the file is unreadable.
-  bool OpenStartupProject(const QString& path);
+  // `native` is the path as the system gave it (command-line bytes, which
+  // need not be valid UTF-8); empty: the path's own encoding.
+  bool OpenStartupProject(const QString& path, const std::string& native = {});
 
   // The project commands. Each returns whether it completed (false: refused,
   // cancelled or failed; the project is then as it was).
   bool NewProject();
   bool OpenProject();
-  bool OpenProjectFile(const QString& path);
+  bool OpenProjectFile(const QString& path, const std::string& native = {});
   bool SaveProject();
   bool SaveProjectAs();
 

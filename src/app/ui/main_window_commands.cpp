@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
+#include <filesystem>
 #include <QStandardPaths>
 #include <QTreeWidget>
 
@@ -30,7 +31,7 @@
 #include "project/project_file.h"
 #include "psychro/number_text.h"
 
-#if __has_include("ductcalc/ui/ductcalc_module.h")
+#ifdef ORVANTA_HAS_DUCTCALC_UI
 #include "ductcalc/ui/ductcalc_module.h"
 #endif
 
@@ -299,14 +300,17 @@ bool MainWindow::OpenProject() {
 
 // Reads the whole file first; a file that cannot be read leaves the open
 // project as it was.
-bool MainWindow::OpenProjectFile(const QString& path) {
-  const ProjectFileResult result = ReadProjectFile(QDir::toNativeSeparators(path).toStdString(), project_);
+bool MainWindow::OpenProjectFile(const QString& path, const std::string& native) {
+  const std::string file = native.empty() ? QDir::toNativeSeparators(path).toStdString() : native;
+  const ProjectFileResult result = ReadProjectFile(file, project_);
   if (!result.ok()) {
     Messages::Warning(this, "ORVANTA", QString::fromStdString(result.Message()));
     return false;
   }
   emit ProjectReplaced();
-  project_.set_file_name(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString());
+  // Saving goes back to the same bytes the file was opened by.
+  project_.set_file_name(native.empty() ? QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString()
+                                        : std::filesystem::absolute(native).string());
   // The chart takes the project's pressure, and its ranges grow to show every point.
   ApplyProjectPressure(result.pb);
   project_.set_pb(result.pb);
@@ -317,9 +321,9 @@ bool MainWindow::OpenProjectFile(const QString& path) {
   return true;
 }
 
-bool MainWindow::OpenStartupProject(const QString& path) {
+bool MainWindow::OpenStartupProject(const QString& path, const std::string& native) {
   if (path == "*.ovt") return false;
-#if __has_include("ductcalc/ui/ductcalc_module.h")
+#ifdef ORVANTA_HAS_DUCTCALC_UI
   // A duct calculation file opens the duct calculator with it.
   if (path.endsWith(".moh", Qt::CaseInsensitive)) {
     LoadSettingsOnce();
@@ -330,7 +334,7 @@ bool MainWindow::OpenStartupProject(const QString& path) {
   // The stored settings come first so that the project's pressure and the
   // widened range are what the first redraw shows.
   LoadSettingsOnce();
-  const bool ok = OpenProjectFile(path);
+  const bool ok = OpenProjectFile(path, native);
   if (!ok) FullRedraw();
   return ok;
 }
