@@ -197,6 +197,25 @@ TEST_F(MainWindowTest, StartFileWhoseNameIsNotUtf8OpensAndSavesBackToItself) {
   std::filesystem::remove(native);  // a name Qt's folder cleanup cannot spell
 }
 
+TEST_F(MainWindowTest, OpeningSaysWhichCoefficientTheLinkWasTiedTo) {
+  // Two coefficients share the ten characters the file keeps and give the
+  // same flow, so the file cannot tell them apart: the user is told.
+  ChartProject p;
+  ASSERT_TRUE(p.AddPoint(PointAt("Out", 101300, 30, 0.010)));
+  ASSERT_TRUE(p.AddPoint(PointAt("Sup", 101300, 16, 0.008)));
+  ASSERT_TRUE(p.AddProcess({.name = "Out-Sup", .start_point = "Out", .end_point = "Sup", .air_flow = 1}));
+  ASSERT_TRUE(p.AddCoefficient({.name = "Zyski ciepła biuro", .epsilon = 8000, .point_name = "Sup", .heat_gain = "3"}));
+  ASSERT_TRUE(p.AddCoefficient({.name = "Zyski ciepła sala", .epsilon = 9000, .point_name = "Sup", .heat_gain = "3"}));
+  p.SetAirFlowLink({.process_name = "Out-Sup", .coefficient_name = "Zyski ciepła sala", .enabled = true});
+  p.RefreshDependentPoints();
+  const QString path = dir_.filePath("offices.ovt");
+  ASSERT_TRUE(WriteProjectFile(path.toStdString(), p).ok());
+  ASSERT_TRUE(window_->OpenStartupProject(path));
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA INFO");
+  EXPECT_TRUE(messages_.shown()[0].text.contains(QString::fromUtf8("Zyski ciepła biuro"))) << messages_.shown()[0].text.toStdString();
+}
+
 TEST_F(MainWindowTest, UnsavedProjectCaptionAndDamagedStartFile) {
   QFile bad(dir_.filePath("bad.ovt"));
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));

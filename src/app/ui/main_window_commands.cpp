@@ -318,6 +318,8 @@ bool MainWindow::OpenProjectFile(const QString& path, const std::string& native)
   project_.set_modified(false);
   StartHistory();
   FullRedraw();
+  // What the reader had to decide for itself (the air-flow link's coefficient) is said.
+  if (!result.notice.empty()) Messages::Info(this, kInfo, QString::fromStdString(result.notice));
   return true;
 }
 

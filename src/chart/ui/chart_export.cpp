@@ -288,6 +288,7 @@ int RunChartExportBytes(const std::vector<std::string>& raw_args) {
                         "\": " + QString::fromStdString(read.Message()) + "\nNo picture was written.");
       return 1;
     }
+    if (!read.notice.empty()) Print(stderr, "orvanta: " + QString::fromStdString(read.notice));
     // As when the project is opened: the chart takes the file's pressure
     // and its ranges widen to contain every point.
     settings.pb = read.pb;
