@@ -85,6 +85,10 @@ class Canvas {
   void TextOut(int x, int y, std::string_view utf8) { DrawText({x, y}, utf8); }
   // Completes whatever a surface has buffered; the chart calls it when done.
   virtual void Flush() {}
+  // Width in pixels of a text in the current font. Surfaces that draw real
+  // letters measure them; the default estimates 0.55 of the font height per
+  // character, near the average letter of the chart's fonts.
+  virtual int TextWidth(std::string_view utf8) const;
 
  protected:
   // The primitives a surface implements, with the state above in force.

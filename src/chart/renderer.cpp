@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "chart/comfort_zones.h"
 #include "chart/process_table.h"
@@ -272,6 +273,17 @@ PixelPoint LabelOffset(LabelPosition pos, int font_height, int value_chars) {
 
 PixelPoint DefaultLabelOffset(LabelPosition pos) { return LabelOffset(pos, 0, 0); }
 
+PixelPoint KeepLabelInside(PixelPoint point, PixelPoint label, int width, int height, int wimg, int himg) {
+  constexpr int kGap = 12, kEdge = 2;
+  if (label.x + width > wimg - kEdge) {
+    // Past the right edge: the label goes to the left of its point.
+    label.x = std::min(point.x - kGap - width, wimg - kEdge - width);
+  }
+  if (label.x < kEdge) label.x = std::min(kEdge, std::max(0, wimg - width));
+  label.y = std::clamp(label.y, 0, std::max(0, himg - height));
+  return label;
+}
+
 void DrawPoints(const DrawContext& d, const ChartProject& project) {
   Canvas& c = d.canvas;
   // A point's own label position stays in force for the following points
@@ -287,7 +299,9 @@ void DrawPoints(const DrawContext& d, const ChartProject& project) {
     if (p.label_position != LabelPosition::None)
       offset = LabelOffset(p.label_position, d.s.label_font_height, label.value_chars);
     c.SetFontColor(colors::kBlack);
-    c.TextOut(at.x + offset.x, at.y - offset.y, label.text);
+    const PixelPoint place = KeepLabelInside(at, {at.x + offset.x, at.y - offset.y}, c.TextWidth(label.text),
+                                             std::abs(c.font().height), d.g.wimg(), d.g.himg());
+    c.TextOut(place.x, place.y, label.text);
   }
 }
 

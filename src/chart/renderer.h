@@ -77,6 +77,11 @@ PointLabel PointLabelOf(const ChartPoint& p, const ChartSettings& s, char decima
 PixelPoint LabelOffset(LabelPosition pos, int font_height, int value_chars);
 // The default offset of the settings' default label position (Left: -28).
 PixelPoint DefaultLabelOffset(LabelPosition pos);
+// Where a point's label of `width` x `height` pixels is written when its
+// offset would put it (partly) outside the wimg x himg picture: moved to the
+// left of the point when it passes the right edge, and inside the picture
+// otherwise; labels that fit stay where their offset puts them.
+PixelPoint KeepLabelInside(PixelPoint point, PixelPoint label, int width, int height, int wimg, int himg);
 
 void DrawPoints(const DrawContext& d, const ChartProject& project);
 void DrawCoefficientLines(const DrawContext& d, const ChartProject& project);

@@ -240,6 +240,39 @@ TEST(PointLabels, AnOwnPositionStaysInForceForFollowingPointsWithoutOne) {
   EXPECT_EQ(markers[0].brush.color, colors::kWhite);
 }
 
+TEST(PointLabels, ALabelThatWouldPassTheRightEdgeGoesLeftOfItsPoint) {
+  ChartSettings s = Plain();
+  ChartProject project;
+  // Near the right edge of a 1600-px Mollier chart, where a right label is cut.
+  ASSERT_TRUE(project.AddPoint(Point("Zewn", 30, 0.0195, LabelPosition::Right)));
+  ASSERT_TRUE(project.AddPoint(Point("Mid", 20, 0.008, LabelPosition::Right)));
+  const ChartGeometry g(s, 1600, 1000);
+  RecordingCanvas c;
+  c.SetFontHeight(s.label_font_height);
+  DrawPoints({c, g, s}, project);
+  const auto texts = c.Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  const PixelPoint edge = g.MapToChart(30, 0.0195), mid = g.MapToChart(20, 0.008);
+  const int width = c.TextWidth(texts[0].text);
+  ASSERT_GT(edge.x + 12 + width, 1600 - 2) << "the point must be close enough to the edge for the test";
+  EXPECT_EQ(texts[0].a, (PixelPoint{edge.x - 12 - width, edge.y - 10}));
+  EXPECT_LE(texts[0].a.x + width, 1600 - 2);
+  EXPECT_EQ(texts[1].a, (PixelPoint{mid.x + 12, mid.y - 10}));  // fits: where its offset puts it
+}
+
+TEST(PointLabels, KeptInsideAtEveryEdge) {
+  // Left of the picture: moved in to 2 px; wider than the picture: from 0.
+  EXPECT_EQ(KeepLabelInside({30, 50}, {-60, 40}, 100, 13, 800, 600), (PixelPoint{2, 40}));
+  EXPECT_EQ(KeepLabelInside({30, 50}, {-60, 40}, 900, 13, 800, 600), (PixelPoint{0, 40}));
+  // Above and below: clamped to the picture's height.
+  EXPECT_EQ(KeepLabelInside({400, 5}, {412, -5}, 100, 13, 800, 600), (PixelPoint{412, 0}));
+  EXPECT_EQ(KeepLabelInside({400, 598}, {412, 595}, 100, 13, 800, 600), (PixelPoint{412, 587}));
+  // Right edge with the point itself at the edge: the label ends 2 px inside.
+  EXPECT_EQ(KeepLabelInside({799, 50}, {811, 40}, 100, 13, 800, 600), (PixelPoint{687, 40}));
+  // Fits: unchanged.
+  EXPECT_EQ(KeepLabelInside({400, 300}, {412, 290}, 100, 13, 800, 600), (PixelPoint{412, 290}));
+}
+
 TEST(Arrowheads, HorizontalLinesGetNone) {
   EXPECT_FALSE(ComputeArrowhead({100, 200}, {300, 200}).has_value());
   EXPECT_FALSE(ComputeArrowhead({300, 200}, {100, 200}).has_value());

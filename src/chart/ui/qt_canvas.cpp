@@ -135,6 +135,11 @@ void QtCanvas::DrawEllipse(PixelPoint tl, PixelPoint br) {
   painter_.drawEllipse(QRect(QPoint(tl.x, tl.y), QPoint(br.x - 1, br.y - 1)).normalized().adjusted(0, 0, -1, -1));
 }
 
+int QtCanvas::TextWidth(std::string_view utf8) const {
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  return QFontMetrics(QtFontOf(font())).horizontalAdvance(text);
+}
+
 void QtCanvas::DrawText(PixelPoint tl, std::string_view utf8) {
   Flush();
   const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));

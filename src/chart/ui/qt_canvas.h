@@ -29,6 +29,7 @@ class QtCanvas : public Canvas {
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
   void Flush() override;
+  int TextWidth(std::string_view utf8) const override;
 
   // The Qt font the canvas uses for a canvas font.
   static QFont QtFontOf(const Font& font);
