@@ -128,7 +128,8 @@ double Interpolate(double xq, double xA, double yA, double xB, double yB) {
 double AltitudeFromPressure(double p_hpa) {
   if (!(p_hpa > 0) || !std::isfinite(p_hpa)) return 0;
   const double h = -44330.76923076923 * (1 - std::pow(p_hpa / 1013, -0.190266669078492452));
-  return std::isfinite(h) ? h : 0;
+  // At 1013 hPa the product is -0, which number formats show as "-0".
+  return std::isfinite(h) && h != 0 ? h : 0.0;
 }
 
 // Enthalpy of humid air, 1.005·t + x·(2501 + 1.84·t), solved for t.

@@ -84,6 +84,7 @@ TEST(Interpolate, StraightLine) {
 
 TEST(AltitudeFromPressure, ExamplesAndFailures) {
   EXPECT_DOUBLE_EQ(AltitudeFromPressure(1013), 0);
+  EXPECT_FALSE(std::signbit(AltitudeFromPressure(1013))) << "written as -0 otherwise";
   EXPECT_DOUBLE_EQ(RoundTo(AltitudeFromPressure(900), -1), 1008.9);
   EXPECT_DOUBLE_EQ(RoundTo(AltitudeFromPressure(1200), -1), -1406.1);
   EXPECT_EQ(AltitudeFromPressure(0), 0);
