@@ -346,6 +346,50 @@ TEST_F(AcousticWindows, HelpShowsTheAbsorptionTextOrTheDirectivityPicture) {
   });
 }
 
+// Every caption and button shows its whole text at the windows' own size
+// (with ORVANTA_GRAB_DIR set, the windows are saved there as pictures to look at).
+TEST_F(AcousticWindows, NoTextIsClipped) {
+  auto check = [](QDialog* w) {
+    QApplication::processEvents();
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+      if (!c->isVisibleTo(w)) continue;
+      QString text;
+      int margin = 0;
+      if (const auto* label = qobject_cast<QLabel*>(c); label && !label->wordWrap()) text = label->text();
+      if (const auto* button = qobject_cast<QAbstractButton*>(c)) {
+        text = button->text();
+        margin = 6;  // the frame around a button's text
+      }
+      if (text.isEmpty()) continue;
+      EXPECT_GE(c->width(), c->fontMetrics().horizontalAdvance(text) + margin)
+          << w->objectName().toStdString() << " " << c->objectName().toStdString() << " " << text.toStdString();
+    }
+    const QString dir = qEnvironmentVariable("ORVANTA_GRAB_DIR");
+    if (dir.isEmpty()) return;
+    const QWidget* memo = w->findChild<QWidget*>("Memo1", Qt::FindDirectChildrenOnly);
+    w->grab().save(dir + "/" + w->objectName() + (memo && !memo->isVisible() ? "-picture" : "") + ".png");
+  };
+  WithCalculator("Kalkulatorakustyczny1", [&](QDialog* d) {
+    check(d);
+    auto sum = WhenOpen("TForm34", check);
+    Click(d, "Button1");
+    auto distance = WhenOpen("TForm35", [&](QDialog* w) {
+      Click(w, "RadioButton4");
+      check(w);
+    });
+    Click(d, "Button2");
+    auto help = WhenOpen("TForm23", check);
+    Click(d, "Button3");
+    auto picture = WhenOpen("TForm23", [&](QDialog* w) {
+      check(w);
+      // Shown instead of the text, at least as wide as the drawing's four panels need.
+      EXPECT_GE(w->findChild<QWidget*>("Image1")->width(), 600);
+    });
+    Click(d, "Button4");
+    EXPECT_TRUE(*sum && *distance && *help && *picture);
+  });
+}
+
 // ---- The hand-over from the duct calculator ----
 
 FittingRecord Record(const std::string& code, int kind, const BandRow& first, const BandRow& second = {},

@@ -1140,8 +1140,8 @@ def centrala_komora_mieszania():
 
 Q_CAPTIONS = {
     1: ("Q = 1", "w przestrzeni"),
-    2: ("Q = 2", "na ścianie, suficie, podłodze"),
-    4: ("Q = 4", "na krawędzi dwóch płaszczyzn"),
+    2: ("Q = 2", "przy jednej płaszczyźnie"),
+    4: ("Q = 4", "przy dwóch płaszczyznach"),
     8: ("Q = 8", "w narożniku"),
 }
 
