@@ -21,8 +21,9 @@ namespace {
 
 // The other pictures: the four small tee pictures of the fitting window
 // (through or branch path of a diverging or converging tee), the regulating
-// elements, the duct heat calculation scheme and the sections and by-passes
-// of the air-handling unit.
+// elements, the duct heat calculation scheme, the sections and by-passes
+// of the air-handling unit and the sound source positions of the acoustic
+// calculator.
 const QStringList kOtherPictures = {
     "trojnik_przelot_rozplyw",   "trojnik_odgalezienie_rozplyw", "trojnik_przelot_laczenie",
     "trojnik_odgalezienie_laczenie",
@@ -31,6 +32,8 @@ const QStringList kOtherPictures = {
     "centrala_chlodnica",        "centrala_nagrzewnica",      "centrala_nawilzacz",
     "centrala_nawiew",           "centrala_wywiew",           "centrala_wyrzutnia",
     "centrala_obejscie_nawiew",  "centrala_obejscie_wywiew",  "centrala_obejscie_podwojne",
+    "zrodlo_q1",                 "zrodlo_q2",                 "zrodlo_q4",
+    "zrodlo_q8",                 "kierunkowosc",
 };
 
 QStringList AllPictureNames() {

@@ -3,7 +3,8 @@
 
 One picture per duct fitting variant (the fitting window), the regulating
 elements (orifice plate, single-blade damper), the duct heat calculation
-scheme and the sections and by-passes of the air-handling unit calculator.
+scheme, the sections and by-passes of the air-handling unit calculator and
+the source positions of the acoustic calculator.
 Each picture is described below by a short function in drawing coordinates
 (a view box, usually 300 x 200); the helpers give every picture one style:
 thin dark lines, a light fill for the duct body, dimension lines with arrow
@@ -1133,6 +1134,81 @@ def centrala_komora_mieszania():
     return p
 
 
+# =====================================================================
+# Acoustic calculator: where the sound source sits (directivity factor Q)
+# =====================================================================
+
+Q_CAPTIONS = {
+    1: ("Q = 1", "w przestrzeni"),
+    2: ("Q = 2", "przy jednej płaszczyźnie"),
+    4: ("Q = 4", "przy dwóch płaszczyznach"),
+    8: ("Q = 8", "w narożniku"),
+}
+
+
+def waves(p, c, a0, a1, radii=(16, 28, 40)):
+    """The sound spreading from a source at c into the free angle a0 … a1."""
+    for r in radii:
+        p.polyline(arc_points(c, r, a0, a1), 1.2, FLOW)
+
+
+def source(p, c):
+    p.circle(c, 4.5, DARK, 1.0)
+
+
+def directivity_panel(p, ox, oy, q):
+    """One source position in a cell of 150 x 170 with its top left corner at (ox, oy)."""
+    cx = ox + 75
+    if q == 1:
+        c = (cx, oy + 70)
+        waves(p, c, 0, 360)
+    elif q == 2:
+        c = (cx, oy + 105)
+        p.hatch(ox + 15, oy + 105, 120, 9)
+        p.line((ox + 15, oy + 105), (ox + 135, oy + 105), 2.0)
+        waves(p, c, 0, 180)
+    elif q == 4:
+        c = (ox + 40, oy + 110)
+        p.hatch(ox + 31, oy + 20, 9, 90)
+        p.hatch(ox + 31, oy + 110, 104, 9)
+        p.polyline([(ox + 40, oy + 20), c, (ox + 135, oy + 110)], 2.0)
+        waves(p, c, 0, 90, (24, 44, 64))
+    else:
+        # a room corner seen from inside: the vertical edge and the two floor edges
+        c = (cx, oy + 62)
+        left = add(c, unit(210), 64)
+        right = add(c, unit(-30), 64)
+        top = (cx, oy + 8)
+        p.polygon([top, c, left, (left[0], top[1] + 32)], BODY, 0)
+        p.polygon([top, c, right, (right[0], top[1] + 32)], DEVICE, 0)
+        p.line(top, c, 2.0)
+        p.line(c, left, 2.0)
+        p.line(c, right, 2.0)
+        waves(p, c, -30, -150, (18, 30, 42))
+    source(p, c)
+    title, where = Q_CAPTIONS[q]
+    p.text((cx, oy + 138), title, 13, italic=True)
+    p.text((cx, oy + 156), where, 10, italic=False)
+
+
+def zrodlo(q):
+    def draw():
+        p = Picture(150, 170)
+        directivity_panel(p, 0, 0, q)
+        return p
+    return draw
+
+
+def kierunkowosc():
+    """The four positions side by side, for the help of Q."""
+    p = Picture(600, 170)
+    for k, q in enumerate((1, 2, 4, 8)):
+        directivity_panel(p, 150 * k, 0, q)
+        if k:
+            p.line((150 * k, 10), (150 * k, 160), 0.5, DEVICE)
+    return p
+
+
 PICTURES = {
     # the fitting window
     "prostka_o": prostka_o, "kolano_o": kolano_o, "kolano_o_s": kolano_o_s, "odsadzka_o": odsadzka_o,
@@ -1156,6 +1232,9 @@ PICTURES = {
     "centrala_nawiew": centrala_nawiew, "centrala_wywiew": centrala_wywiew,
     "centrala_wyrzutnia": centrala_wyrzutnia, "centrala_obejscie_nawiew": centrala_obejscie_nawiew,
     "centrala_obejscie_wywiew": centrala_obejscie_wywiew, "centrala_obejscie_podwojne": centrala_obejscie_podwojne,
+    # acoustic calculator: source positions (level at a distance) and the help of Q
+    "zrodlo_q1": zrodlo(1), "zrodlo_q2": zrodlo(2), "zrodlo_q4": zrodlo(4), "zrodlo_q8": zrodlo(8),
+    "kierunkowosc": kierunkowosc,
 }
 
 

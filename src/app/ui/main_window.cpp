@@ -102,21 +102,28 @@ QWidget* MainWindow::Part(const QString& object_name) {
 }
 
 int MainWindow::Register(CommandId id, const QStringList& object_names, std::function<void()> handler) {
-  auto shared = std::make_shared<std::function<void()>>(std::move(handler));
-  registered_[std::string(id.name)] = [shared] { (*shared)(); };
+  return Register(id, object_names, [handler = std::move(handler)](const std::any&) { handler(); });
+}
+
+int MainWindow::Register(CommandId id, const QStringList& object_names,
+                         std::function<void(const std::any&)> handler) {
+  auto shared = std::make_shared<std::function<void(const std::any&)>>(std::move(handler));
+  registered_[std::string(id.name)] = [shared](const std::any& payload) { (*shared)(payload); };
   int bound = 0;
   for (const QString& name : object_names) {
     if (!Command(name)) continue;
-    SetCommandHandler(name, [shared] { (*shared)(); });
+    SetCommandHandler(name, [shared] { (*shared)(std::any{}); });
     ++bound;
   }
   return bound;
 }
 
-bool MainWindow::Run(CommandId id) {
+bool MainWindow::Run(CommandId id) { return Run(id, std::any{}); }
+
+bool MainWindow::Run(CommandId id, const std::any& payload) {
   const auto it = registered_.find(std::string(id.name));
   if (it == registered_.end()) return false;
-  it->second();
+  it->second(payload);
   return true;
 }
 

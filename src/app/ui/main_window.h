@@ -68,6 +68,8 @@ class MainWindow : public QMainWindow, public Workbench, public CommandRegistry 
   bool IsConnected(const QString& object_name) const override { return CommandConnected(object_name); }
   QAction* Action(const QString& object_name) const override { return Command(object_name); }
   bool Run(CommandId id) override;
+  int Register(CommandId id, const QStringList& object_names, std::function<void(const std::any&)> handler) override;
+  bool Run(CommandId id, const std::any& payload) override;
 
   ChartView* chart_view() { return chart_view_; }
   // Undo and redo of the project (Edit menu, pop-up menus, Ctrl+Z, Ctrl+Y).
@@ -197,7 +199,7 @@ class MainWindow : public QMainWindow, public Workbench, public CommandRegistry 
   ProcessLoadTexts load_texts_;  // of the last drawn process table (for the report)
 
   WorkbenchEvents events_;
-  std::map<std::string, std::function<void()>> registered_;  // by CommandId name
+  std::map<std::string, std::function<void(const std::any&)>> registered_;  // by CommandId name
   QHash<QString, QAction*> commands_;
   QHash<QString, bool> command_available_;
 

@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <QPushButton>
 
+#include "app/ui/kit/hand_overs.h"
 #include "app/ui/kit/workbench.h"
+#include "calculators/ui/acoustic_window.h"
 #include "calculators/ui/ahu_window.h"
 #include "calculators/ui/air_balance_window.h"
 #include "calculators/ui/duct_heat_window.h"
@@ -11,6 +13,7 @@
 #include "calculators/ui/pool_hall_window.h"
 #include "calculators/ui/regulating_window.h"
 #include "calculators/ui/water_surface_window.h"
+#include "ductcalc/fitting_acoustics.h"
 
 namespace orvanta {
 
@@ -57,6 +60,21 @@ void RegisterSmallCalculators(Workbench& workbench, AhuWindow* unit) {
   commands.Register(kOpenDuctHeat, {"Kalkulatorstratzyskwciepawkanale1"}, [duct] { duct->exec(); });
   ConnectHeatGainButtons(unit, water, people);
 }
+// ---- acoustic calculator ----
+inline constexpr CommandId kOpenAcousticCalculator{"OpenAcousticCalculator"};
+
+// The menu item and "K.O.A" open the window as it was left; the duct
+// calculator's hand-over fills it from the run first.
+void RegisterAcousticCalculator(Workbench& workbench) {
+  auto* window = new AcousticWindow(workbench.dialog_parent());
+  CommandRegistry& commands = workbench.commands();
+  commands.Register(kOpenAcousticCalculator, {"Kalkulatorakustyczny1"}, [window] { window->exec(); });
+  commands.Register(kAcousticFromDuctRun, QStringList{}, [window](const std::any& payload) {
+    if (const auto* transfer = std::any_cast<AcousticTransfer>(&payload)) window->Fill(*transfer);
+    window->exec();
+  });
+}
+// ---- end of the acoustic calculator ----
 }  // namespace
 
 AhuWindow* RegisterAhuWindow(Workbench& workbench) {
@@ -66,6 +84,9 @@ AhuWindow* RegisterAhuWindow(Workbench& workbench) {
   return window;
 }
 
-void RegisterCalculatorsModule(Workbench& workbench) { RegisterSmallCalculators(workbench, RegisterAhuWindow(workbench)); }
+void RegisterCalculatorsModule(Workbench& workbench) {
+  RegisterSmallCalculators(workbench, RegisterAhuWindow(workbench));
+  RegisterAcousticCalculator(workbench);
+}
 
 }  // namespace orvanta

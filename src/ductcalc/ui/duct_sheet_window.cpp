@@ -19,9 +19,11 @@
 
 #include "app/ui/kit/data_dir.h"
 #include "app/ui/kit/file_dialogs.h"
+#include "app/ui/kit/hand_overs.h"
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
+#include "ductcalc/acoustic_run.h"
 #include "ductcalc/duct_document.h"
 #include "ductcalc/fitting_catalogue.h"
 #include "ductcalc/ui/basic_data_window.h"
@@ -180,9 +182,12 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
   button("BitBtn1", "Dane podstawowe obliczeń", [this] { basic_data_->exec(); });
   for (auto [name, text] : {std::pair{"SpeedButton2", "Eksport do Excel obliczeń hydraulicznych"},
                             std::pair{"SpeedButton4", "Eksport do Excel obliczeń akustycznych"},
-                            std::pair{"SpeedButton3", "Copy results and calculate noise in the room"},
                             std::pair{"SpeedButton5", "Instrukcja"}})
     button(name, text, [] {})->setEnabled(false);  // exports and hand-over come with their own work
+  hand_over_ = button("SpeedButton3", "Copy results and calculate noise in the room",
+                      [this] { HandOverToAcousticCalculator(); });
+  buttons->insertWidget(buttons->indexOf(group->findChild<QPushButton*>("SpeedButton5")), hand_over_);
+  hand_over_->setEnabled(false);
   buttons->addStretch();
   button("BitBtn2", "Zamknij", [this] { reject(); });
 
@@ -207,6 +212,17 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
 
 DuctSheetWindow::~DuctSheetWindow() = default;
 
+void DuctSheetWindow::ConnectAcousticHandOver(CommandRegistry* commands) {
+  commands_ = commands;
+  hand_over_->setEnabled(commands_ && commands_->IsRegistered(kAcousticFromDuctRun));
+}
+
+void DuctSheetWindow::HandOverToAcousticCalculator() {
+  if (!commands_) return;
+  const AcousticTransfer transfer = TransferToAcousticCalculator(AcousticRunData(run_->document));
+  commands_->Run(kAcousticFromDuctRun, std::any(transfer));
+}
+
 void DuctSheetWindow::UpdateHeaders() {
   for (int c = 0; c < kSheetColumns; ++c) {
     const ColumnHead& h = kHeads[c];
@@ -226,6 +242,7 @@ void DuctSheetWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   UpdateHeaders();
   UpdateCaption();
+  ConnectAcousticHandOver(commands_);
   folder_ = QDir::currentPath();
   basic_data_->Recompute();
 }

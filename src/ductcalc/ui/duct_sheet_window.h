@@ -10,12 +10,14 @@
 #include "app/caption_map.h"
 
 class QLineEdit;
+class QPushButton;
 class QScrollBar;
 class QTableWidget;
 
 namespace orvanta {
 
 struct DuctRun;
+class CommandRegistry;
 class BasicDataWindow;
 class FittingPalette;
 class FittingWindow;
@@ -41,6 +43,11 @@ class DuctSheetWindow : public QDialog {
   // cancels (or the save failed), so the caller stops.
   bool MaySetRunAside();
   void Refresh();
+  // SpeedButton3 "Copy results and calculate noise in the room" hands the
+  // run's acoustic data to the command that `commands` registers for it; the
+  // button is enabled only while that command exists.
+  void ConnectAcousticHandOver(CommandRegistry* commands);
+  void HandOverToAcousticCalculator();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -59,6 +66,8 @@ class DuctSheetWindow : public QDialog {
   FittingPalette* palette_;
   FittingWindow* fitting_window_;
   QString folder_;
+  QPushButton* hand_over_ = nullptr;
+  CommandRegistry* commands_ = nullptr;
 };
 
 }  // namespace orvanta

@@ -37,6 +37,7 @@ DuctSheetWindow* RegisterDuctcalcModule(Workbench& workbench) {
   g_sheet = sheet;
   parent->installEventFilter(new CloseGuard(sheet, parent));
   workbench.commands().Register(kOpenDuctCalculator, {"Kalkulatorstratcinienia1"}, [sheet] { sheet->exec(); });
+  sheet->ConnectAcousticHandOver(&workbench.commands());
   return sheet;
 }
 

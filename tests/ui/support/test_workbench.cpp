@@ -20,13 +20,18 @@ void TestWorkbench::RequestFullRedraw() {
 }
 
 int TestWorkbench::Register(CommandId id, const QStringList& object_names, std::function<void()> handler) {
-  auto shared = std::make_shared<std::function<void()>>(std::move(handler));
-  handlers_[std::string(id.name)] = [shared] { (*shared)(); };
+  return Register(id, object_names, [handler = std::move(handler)](const std::any&) { handler(); });
+}
+
+int TestWorkbench::Register(CommandId id, const QStringList& object_names,
+                            std::function<void(const std::any&)> handler) {
+  auto shared = std::make_shared<std::function<void(const std::any&)>>(std::move(handler));
+  handlers_[std::string(id.name)] = [shared](const std::any& payload) { (*shared)(payload); };
   int bound = 0;
   for (const QString& name : object_names) {
     QAction* a = actions_.value(name);
     if (!a) continue;
-    QObject::connect(a, &QAction::triggered, a, [shared] { (*shared)(); });
+    QObject::connect(a, &QAction::triggered, a, [shared] { (*shared)(std::any{}); });
     a->setEnabled(true);
     connected_[name] = true;
     ++bound;
@@ -34,10 +39,12 @@ int TestWorkbench::Register(CommandId id, const QStringList& object_names, std::
   return bound;
 }
 
-bool TestWorkbench::Run(CommandId id) {
+bool TestWorkbench::Run(CommandId id) { return Run(id, std::any{}); }
+
+bool TestWorkbench::Run(CommandId id, const std::any& payload) {
   const auto it = handlers_.find(std::string(id.name));
   if (it == handlers_.end()) return false;
-  it->second();
+  it->second(payload);
   return true;
 }
 

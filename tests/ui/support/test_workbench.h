@@ -34,6 +34,8 @@ class TestWorkbench : public Workbench, public CommandRegistry {
   bool IsConnected(const QString& object_name) const override { return connected_.value(object_name); }
   QAction* Action(const QString& object_name) const override { return actions_.value(object_name); }
   bool Run(CommandId id) override;
+  int Register(CommandId id, const QStringList& object_names, std::function<void(const std::any&)> handler) override;
+  bool Run(CommandId id, const std::any& payload) override;
 
   int redraw_requests() const { return redraw_requests_; }
   QWidget& window() { return window_; }
@@ -45,7 +47,7 @@ class TestWorkbench : public Workbench, public CommandRegistry {
   WorkbenchEvents events_;
   QHash<QString, QAction*> actions_;
   QHash<QString, bool> connected_;
-  std::map<std::string, std::function<void()>> handlers_;
+  std::map<std::string, std::function<void(const std::any&)>> handlers_;
   int redraw_requests_ = 0;
 };
 

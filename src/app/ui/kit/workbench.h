@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <any>
 #include <functional>
 #include <string_view>
 
@@ -43,6 +44,13 @@ class CommandRegistry {
   virtual QAction* Action(const QString& object_name) const = 0;
   // Runs a registered command (false when none is registered under `id`).
   virtual bool Run(CommandId id) = 0;
+
+  // A command that carries data from one module to another (a duct run
+  // handed to a calculator). `handler` receives the payload given to
+  // Run(id, payload); triggered from a menu item it receives an empty one.
+  virtual int Register(CommandId id, const QStringList& object_names,
+                       std::function<void(const std::any&)> handler) = 0;
+  virtual bool Run(CommandId id, const std::any& payload) = 0;
 };
 
 // Events of the program that windows follow.
