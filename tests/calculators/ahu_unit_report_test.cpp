@@ -165,5 +165,20 @@ TEST(AhuUnitReport, StateColumnsLineUp) {
   EXPECT_EQ(rows, 6);  // Z, R, M, N+, W, Wy: no cooler state without its temperatures
 }
 
+// In English the same numbers under English words, the table still aligned.
+TEST(AhuUnitReport, EnglishWordsSameNumbers) {
+  const UnitStates s = ComputeUnit(Winter());
+  ASSERT_TRUE(s.ok());
+  const std::vector<std::string> lines = Lines(UnitReportText(s.settled, s, {}, '.', false));
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "AIR HANDLING UNIT - RESULTS");
+  EXPECT_EQ(lines[2], "Exhaust air parameters: Set by the user");
+  EXPECT_EQ(Row(lines, "Air heater: heating power"), "Air heater: heating power 13.38 kW");
+  EXPECT_EQ(Row(lines, "Humidifier: steam"), "Humidifier: steam 6.04 kg/h");
+  EXPECT_EQ(Row(lines, "AIR INTAKE"), "AIR INTAKE Z -20 0.00077 100 -18.21 1.392");
+  EXPECT_EQ(Row(lines, "Sections:"), "Sections: heat recovery, mixing chamber, air cooler, air heater, humidifier");
+  for (const std::string& l : lines) EXPECT_EQ(l.find("Nagrzewnica"), std::string::npos) << l;
+}
+
 }  // namespace
 }  // namespace orvanta

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,7 @@
 #include "calculators/calc_result.h"
 #include "calculators/climate/climate_year.h"
 #include "calculators/ui/ahu_window.h"
+#include "calculators/ui/calc_form.h"
 #include "chart/ui/chart_export.h"
 #include "project/project_file.h"
 #include "psychro/state.h"
@@ -196,22 +198,25 @@ TEST_F(AhuTransferTest, ExportWritesTheLastComputationAsTheWindowShowsIt) {
   const QString text = ReadAll(path);
   // The window's own numbers, as it shows them.
   const QString sep = QString(QChar(UiDecimalSeparator()));
+  // The report speaks the window's language.
+  const bool polish = calcui::PolishTexts();
+  auto L = [polish](const char* pl, const char* en) { return QString::fromUtf8(polish ? pl : en); };
   auto row = [&](const QString& label) {
     for (QString line : text.split("\r\n"))
       if (line.startsWith(label)) return line.simplified();
     return QString("(no line ") + label + ")";
   };
-  EXPECT_EQ(row("Nagrzewnica: moc cieplna"), "Nagrzewnica: moc cieplna " + Edit("Edit21")->text() + " kW");
-  EXPECT_EQ(row("Nawilżacz: masa pary"), "Nawilżacz: masa pary " + Edit("Edit38")->text() + " kg/h");
-  EXPECT_EQ(row("Rekuperator: odzyskana moc jawna"),
-            "Rekuperator: odzyskana moc jawna " + Edit("Edit28")->text() + " kW");
-  EXPECT_EQ(row("Wyrzut: kondensat"), "Wyrzut: kondensat " + Edit("Edit39")->text() + " l/h");
-  EXPECT_EQ(row("REKUPERATOR"), "REKUPERATOR R " + Edit("Edit7")->text() + " " + Edit("Edit8")->text() + " " +
+  EXPECT_EQ(row(L("Nagrzewnica: moc cieplna", "Air heater: heating power")), L("Nagrzewnica: moc cieplna", "Air heater: heating power") + " " + Edit("Edit21")->text() + " kW");
+  EXPECT_EQ(row(L("Nawilżacz: masa pary", "Humidifier: steam")), L("Nawilżacz: masa pary", "Humidifier: steam") + " " + Edit("Edit38")->text() + " kg/h");
+  EXPECT_EQ(row(L("Rekuperator: odzyskana moc jawna", "Heat recovery: sensible power recovered")),
+            L("Rekuperator: odzyskana moc jawna", "Heat recovery: sensible power recovered") + " " + Edit("Edit28")->text() + " kW");
+  EXPECT_EQ(row(L("Wyrzut: kondensat", "Discharge air: condensate")), L("Wyrzut: kondensat", "Discharge air: condensate") + " " + Edit("Edit39")->text() + " l/h");
+  EXPECT_EQ(row(L("REKUPERATOR", "HEAT RECOVERY")), L("REKUPERATOR", "HEAT RECOVERY") + " R " + Edit("Edit7")->text() + " " + Edit("Edit8")->text() + " " +
                                     Edit("Edit9")->text() + " " +
                                     QString::fromStdString(calculators::ShownNumber(unit_->states().rot.i, 2,
                                                                                     UiDecimalSeparator())) +
                                     " " + Edit("Edit10")->text());
-  EXPECT_EQ(row("WYWIEW"), "WYWIEW W 20 " + Edit("Edit24")->text() + " 40 " +
+  EXPECT_EQ(row(L("WYWIEW", "EXHAUST AIR")), L("WYWIEW", "EXHAUST AIR") + " W 20 " + Edit("Edit24")->text() + " 40 " +
                                QString::fromStdString(calculators::ShownNumber(unit_->states().w.i, 2,
                                                                                UiDecimalSeparator())) +
                                " " + Edit("Edit26")->text());
@@ -219,7 +224,7 @@ TEST_F(AhuTransferTest, ExportWritesTheLastComputationAsTheWindowShowsIt) {
   // The whole file is the core's report of the window's last computation.
   UnitReportHeading heading;
   heading.design_case = (Text(226) + Text(219)).toStdString();
-  EXPECT_EQ(text.toStdString(), UnitReportText(unit_->inputs(), unit_->states(), heading, UiDecimalSeparator()));
+  EXPECT_EQ(text.toStdString(), UnitReportText(unit_->inputs(), unit_->states(), heading, UiDecimalSeparator(), polish));
   // The window stays open with its inputs: exporting changes nothing.
   EXPECT_EQ(Edit("Edit34")->text(), "60");
 }
@@ -289,19 +294,29 @@ TEST_F(AhuTransferTest, WinterAndSummerOfOneCityAreDrawnOnTheChart) {
     Type("Edit50", c.winter ? "" : "13");
     Type("Edit51", c.winter ? "" : "7");
     Type("Edit17", c.winter ? "20" : "17");
+    // Summer: a 24 °C room, no humidifier (the room takes the supply's moisture).
+    Type("Edit23", c.winter ? "20" : "24");
+    Child<QCheckBox>("CheckBox4")->setChecked(c.winter);
     ASSERT_FALSE(Edit("Edit21")->text().isEmpty());
     messages_.Answer(QMessageBox::No);  // the first case's project is not kept
     Child<QPushButton>("BitBtn3")->click();
     EXPECT_EQ(ProjectPoints(), c.points);
     const ChartProject& p = main_.project();
-    // The outdoor point is the design hour; the supply leaves at tn.
+    // The outdoor point is the design hour; the supply leaves at tn; in
+    // summer the room has the supply's moisture at 24 °C.
     EXPECT_NEAR(p.point(0).state.t, hour.t, 1e-9);
     EXPECT_NEAR(p.point(0).state.phi * 100, hour.rh, 1e-6);
     EXPECT_NEAR(p.point(p.point_count() - 2).state.t, c.winter ? 20 : 17, 1e-9);
-    if (c.winter)
+    const ChartPoint& room = p.point(p.point_count() - 1);
+    if (c.winter) {
       EXPECT_LT(hour.t, -10);
-    else
+      EXPECT_NEAR(room.state.phi, 0.4, 1e-9);
+    } else {
       EXPECT_GT(hour.t, 25);
+      EXPECT_NEAR(room.state.t, 24, 1e-9);
+      // Through φw written back to 0.1 %: 0.0005·ps(24)·0.622/pb ≈ 1e-5 kg/kg at most.
+      EXPECT_NEAR(room.state.x, p.point(p.point_count() - 2).state.x, 1e-5);
+    }
     QString error;
     EXPECT_TRUE(WriteChartPicture(QDir(out).filePath(c.picture), main_.settings().chart, p, 1200, 800, &error))
         << error.toStdString();

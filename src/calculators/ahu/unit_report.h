@@ -18,9 +18,10 @@ struct UnitReportHeading {
               name_supply = "N+", name_exhaust = "W", name_discharge = "Wy";
 };
 
-// The report, UTF-8 with CR LF line ends. `in` are the inputs the computation
-// settled on (UnitStates::settled); `s` must be a finished computation.
+// The report, UTF-8 with CR LF line ends, in Polish or else in English. `in`
+// are the inputs the computation settled on (UnitStates::settled); `s` must be
+// a finished computation.
 std::string UnitReportText(const UnitInputs& in, const UnitStates& s, const UnitReportHeading& heading,
-                           char decimal_separator);
+                           char decimal_separator, bool polish = true);
 
 }  // namespace orvanta

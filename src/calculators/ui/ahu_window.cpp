@@ -902,7 +902,7 @@ void AhuWindow::ExportReport() {
   request.default_suffix = "txt";
   const QString path = ChooseFile(this, request);
   if (path.isEmpty()) return;
-  const std::string text = UnitReportText(inputs_, states_, heading, UiDecimalSeparator());
+  const std::string text = UnitReportText(inputs_, states_, heading, UiDecimalSeparator(), polish);
   const std::string error = WriteFileReplacing(
       QDir::toNativeSeparators(path).toStdString(),
       std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
