@@ -24,6 +24,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/kit/messages.h"
 #include "app/ui/kit/project_history.h"
+#include "app/ui/kit/shared_commands.h"
 #include "app/ui/kit/ui_texts.h"
 #include "app/ui/update_check_window.h"
 #include "chart/geometry.h"
@@ -64,7 +65,7 @@ class CurrentFolderKeeper {
 
 void MainWindow::ConnectCommands() {
   auto on = [this](const char* name, auto slot) { SetCommandHandler(name, [this, slot] { (this->*slot)(); }); };
-  SetCommandHandler("Nowy1", [this] { NewProject(); });
+  Register(kNewProject, {"Nowy1"}, [this] { NewProject(); });
   SetCommandHandler("Otwrz1", [this] { OpenProject(); });
   SetCommandHandler("Za", [this] { SaveProject(); });
   SetCommandHandler("Zapisz1", [this] { SaveProjectAs(); });

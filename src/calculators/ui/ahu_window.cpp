@@ -20,14 +20,19 @@
 #include <cmath>
 
 #include "app/ui/kit/data_dir.h"
+#include "app/ui/kit/file_dialogs.h"
 #include "app/ui/kit/help_links.h"
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
+#include "app/ui/kit/shared_commands.h"
 #include "app/ui/kit/window_picture.h"
 #include "app/ui/kit/workbench.h"
+#include "calculators/ahu/unit_report.h"
 #include "calculators/calc_result.h"
 #include "calculators/climate/climate_year.h"
+#include "calculators/ui/calc_form.h"
+#include "project/safe_file.h"
 
 namespace orvanta {
 
@@ -366,11 +371,10 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   QPushButton* export_button = button("SpeedButton1", "Export");
   QPushButton* help = MakeHelpLinkButton(this, "SpeedButton2", "Instrukcja", HelpLinkPair::Videos, kVideoLinkLine);
   // The module connects the heat-gain buttons to their windows; the energy
-  // calculator and the export are not in this program yet.
+  // calculator is not in this program yet.
   water->setEnabled(false);
   people->setEnabled(false);
   energy->setEnabled(false);
-  export_button->setEnabled(false);
   water->setToolTip("Zyski ciepła od powierzchni wody");
   people->setToolTip("Zyski ciepła od ludzi");
   energy->setToolTip("Przekaż dane do kalkulatora zużycia energii");
@@ -498,6 +502,7 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   connect(summer_, &QRadioButton::clicked, this, [this, pop] { pop(summer_menu_); });
   connect(cities_, &QComboBox::activated, this, [this](int index) { LoadCity(cities_->itemText(index)); });
   connect(results, &QPushButton::clicked, this, &AhuWindow::ShowResults);
+  connect(export_button, &QPushButton::clicked, this, &AhuWindow::ExportReport);
   connect(transfer, &QPushButton::clicked, this, &AhuWindow::TransferToChart);
   connect(compute, &QPushButton::clicked, this, &AhuWindow::Compute);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -821,6 +826,7 @@ void AhuWindow::ShowResults() {
 void AhuWindow::TransferToChart() {
   Compute();
   if (!states_.ok()) return;  // nothing computed: nothing to draw, the window stays open
+  // The window's choices as they were clicked on, before anything else runs.
   ChartTransferOptions o;
   auto name = [this](const char* e) { return edits_[e]->text().left(10).toStdString(); };
   o.name_outdoor = name("Edit40");
@@ -839,8 +845,15 @@ void AhuWindow::TransferToChart() {
   o.draw_points = draw_points_->isChecked();
   o.draw_processes = draw_processes_->isChecked();
   o.exhaust_at_top = exhaust_position_->currentIndex() == 1;
+  const UnitInputs inputs = inputs_;
+  const UnitStates states = states_;
+  // A new project first (it asks about unsaved changes; cancelled, the unit is
+  // added to the open project), and the process windows back on volume: every
+  // flow goes over in m³/h.
+  workbench_.commands().Run(kNewProject);
+  workbench_.commands().Run(kShowFlowsAsVolume);
   o.label_position = workbench_.settings().chart.default_label;
-  const ChartTransfer transfer = BuildChartTransfer(inputs_, states_, o);
+  const ChartTransfer transfer = BuildChartTransfer(inputs, states, o);
   if (!transfer.points.empty()) {
     const EditResult r = AppendChartTransfer(workbench_.project(), transfer);
     if (!r) {
@@ -851,6 +864,52 @@ void AhuWindow::TransferToChart() {
   }
   workbench_.RequestFullRedraw();
   accept();
+}
+
+void AhuWindow::ExportReport() {
+  Compute();
+  const bool polish = calcui::PolishTexts();
+  if (!states_.ok()) {
+    Messages::Info(this, calcui::kInfoCaption,
+                   polish ? QString("Brak wyników do zapisania: podaj stan powietrza zewnętrznego i sprawdź "
+                                    "wpisane liczby.")
+                          : QString("There are no results to export: give the outdoor air state and check the "
+                                    "numbers typed."));
+    return;
+  }
+  UnitReportHeading heading;
+  // The design case: the season with the chosen city, or the climate zone's caption.
+  const QString season = Text(summer_->isChecked() ? kTextSummerCase : kTextWinterCase);
+  const QString title = findChild<QGroupBox*>("GroupBox8")->title();
+  if ((winter_->isChecked() || summer_->isChecked()) && cities_->isEnabled() && cities_->currentIndex() >= 0)
+    heading.design_case = (season + cities_->currentText()).toStdString();
+  else if (title.startsWith(Text(kTextWinterCase)) || title.startsWith(Text(kTextSummerCase)))
+    heading.design_case = title.toStdString();
+  auto name = [this](const char* e) { return edits_[e]->text().toStdString(); };
+  heading.name_outdoor = name("Edit40");
+  heading.name_recovery = name("Edit41");
+  heading.name_mixing = name("Edit42");
+  heading.name_cooler = name("Edit11");
+  heading.name_supply = name("Edit43");
+  heading.name_exhaust = name("Edit44");
+  heading.name_discharge = name("Edit45");
+
+  FileDialogRequest request;
+  request.kind = FileDialogKind::Save;
+  request.folder = QDir::currentPath();
+  request.proposed_name = "centrala.txt";
+  request.filter = polish ? "Raport centrali (*.txt)" : "Unit report (*.txt)";
+  request.default_suffix = "txt";
+  const QString path = ChooseFile(this, request);
+  if (path.isEmpty()) return;
+  const std::string text = UnitReportText(inputs_, states_, heading, UiDecimalSeparator(), polish);
+  const std::string error = WriteFileReplacing(
+      QDir::toNativeSeparators(path).toStdString(),
+      std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  if (!error.empty())
+    Messages::Warning(this, calcui::kInfoCaption,
+                      (polish ? QString("Nie zapisano raportu %1:\n%2") : QString("The report %1 was not saved:\n%2"))
+                          .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
 }
 
 // ---- results window ----

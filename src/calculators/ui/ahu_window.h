@@ -51,6 +51,8 @@ class AhuWindow : public QDialog {
   void TransferToChart();
   // Button2Click.
   void ShowResults();
+  // SpeedButton1 "Export": the last computation as a text report, to a file the user names.
+  void ExportReport();
   // ComboBox2Change: the design hour of the chosen city.
   void LoadCity(const QString& city);
   // A climate menu item: the outdoor state and the group caption.

@@ -135,6 +135,11 @@ ProcessDialog::ProcessDialog(Workbench& workbench, QWidget* parent) : QDialog(pa
 
 bool ProcessDialog::flow_as_mass() const { return by_mass_->isChecked(); }
 
+void ProcessDialog::ChooseVolumeFlow() {
+  by_volume_->setChecked(true);
+  EnableFlowFields();
+}
+
 void ProcessDialog::ApplyUnitTexts() {
   enthalpy_unit_->setText(workbench_.units() == UnitSystem::IP ? "BTU/lb" : "kJ/kg");
 }

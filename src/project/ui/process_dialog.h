@@ -41,6 +41,8 @@ class ProcessDialog : public QDialog {
 
   // The flow choice shared with the process list: mass (RadioButton2) or volume.
   bool flow_as_mass() const;
+  // Back to "OBJĘTOŚĆ POWIETRZA" (a calculator that hands over flows in m³/h).
+  void ChooseVolumeFlow();
 
   void accept() override;
   void done(int result) override;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "app/ui/kit/shared_commands.h"
 #include "app/ui/kit/ui_texts.h"
 #include "app/ui/kit/workbench.h"
 #include "project/ui/coefficient_windows.h"
@@ -65,6 +66,11 @@ void RegisterProcessWindows(Workbench& workbench) {
   commands.Register(kDefineCoefficient, {"Wspkierunkowyprzemiany1", "Dodajwspczynnikkierunkowy1"},
                     [coefficient] { coefficient->ExecAdd(); });
   commands.Register(kOpenCoefficientList, {"Lis1"}, [coefficient_list] { coefficient_list->Open(); });
+
+  // Run by the air-handling unit calculator before it draws its flows (m³/h):
+  // the process dialog and the list it drives show volume again. The point
+  // definition window needs nothing: it opens on volume every time.
+  commands.Register(kShowFlowsAsVolume, {}, [process] { process->ChooseVolumeFlow(); });
 }
 }  // namespace
 
