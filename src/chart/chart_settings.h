@@ -73,6 +73,10 @@ struct ChartSettings {
 
   LabelPosition default_label = LabelPosition::Right;  // RB1..RB4
 
+  // The point-definition window's flow choice ("Masa powietrza"), which the
+  // process table follows. Kept while the program runs; not stored.
+  bool flow_as_mass = false;
+
   Rgb humidity_color = colors::kRed;        // CBOX1
   Rgb density_color = colors::kGreen;       // CBOX2
   Rgb enthalpy_color = colors::kBlue;       // CBOX3

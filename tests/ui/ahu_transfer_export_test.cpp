@@ -162,9 +162,11 @@ TEST_F(AhuTransferTest, ProcessWindowsShowVolumeFlowsAfterTheTransfer) {
   auto* by_volume = process_dialog->findChild<QRadioButton*>("RadioButton1");
   by_mass->click();
   ASSERT_TRUE(by_mass->isChecked());
+  main_.settings().chart.flow_as_mass = true;  // the point-definition window's "Masa powietrza"
   WinterUnit();
   Child<QPushButton>("BitBtn3")->click();
   EXPECT_TRUE(by_volume->isChecked());
+  EXPECT_FALSE(main_.settings().chart.flow_as_mass) << "the chart's process table shows V again";
   EXPECT_TRUE(process_dialog->findChild<QLineEdit*>("Edit4")->isEnabled());  // m³/h is typed
 
   QString heading;

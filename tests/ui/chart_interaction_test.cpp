@@ -107,6 +107,31 @@ class ChartInteractionTest : public ::testing::Test {
   int redraws = 0;
 };
 
+TEST_F(ChartInteractionTest, TheFlowChoiceOfTheNewPointDialogStaysAndDrivesTheProcessTable) {
+  EXPECT_FALSE(settings.flow_as_mass);
+  // "Masa powietrza" chosen, then the dialog cancelled: the choice stays.
+  modal.Next([](QWidget* w) {
+    w->findChild<QRadioButton*>("RadioButton9")->click();
+    static_cast<QDialog*>(w)->reject();
+  });
+  interaction.MouseMoved({250, 200}, Qt::NoButton);
+  interaction.Clicked({250, 200});
+  EXPECT_TRUE(settings.flow_as_mass);
+  EXPECT_EQ(redraws, 1) << "the process table's flow column changes";
+  EXPECT_EQ(project.point_count(), 0);
+  // The next opening shows mass chosen, and the point is added as usual.
+  bool mass_shown = false;
+  modal.Next([&mass_shown](QWidget* w) {
+    mass_shown = w->findChild<QRadioButton*>("RadioButton9")->isChecked();
+    Accept(w, "P1");
+  });
+  interaction.MouseMoved({260, 210}, Qt::NoButton);
+  interaction.Clicked({260, 210});
+  EXPECT_TRUE(mass_shown);
+  EXPECT_TRUE(settings.flow_as_mass);
+  ASSERT_EQ(project.point_count(), 1);
+}
+
 TEST_F(ChartInteractionTest, ReadoutShowsTheStateAtThePixel) {
   const QPoint px(300, 250);
   interaction.MouseMoved(px, Qt::NoButton);

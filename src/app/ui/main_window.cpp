@@ -245,6 +245,7 @@ void MainWindow::RenderChartImage() {
     options.decimal_separator = UiDecimalSeparator();
     options.carrier_table_reference = point_panel_->geometry().bottom() + 1;
     options.load_texts = &load_texts_;
+    options.flow_as_mass = settings_.chart.flow_as_mass;
     ChartSettings chart = settings_.chart;
     chart.range = chart::SanitizedRange(chart.range);
     chart::RenderChart(canvas, chart, project_, wimg, himg, options);

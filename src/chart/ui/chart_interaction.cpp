@@ -219,7 +219,14 @@ void ChartInteraction::DefineNewPoint() {
     return;
   }
   definition_dialog_->Prepare(settings_->default_label, settings_->units);
-  if (definition_dialog_->exec() != QDialog::Accepted) return;
+  definition_dialog_->SetFlowAsMass(settings_->flow_as_mass);
+  const int answer = definition_dialog_->exec();
+  if (settings_->flow_as_mass != definition_dialog_->flow_as_mass()) {
+    // The process table's flow column follows the choice, OK or not.
+    settings_->flow_as_mass = definition_dialog_->flow_as_mass();
+    if (answer != QDialog::Accepted) emit projectChanged();  // redraw only: nothing was edited
+  }
+  if (answer != QDialog::Accepted) return;
   const std::string name = definition_dialog_->point_name().toStdString();
   if (name.empty()) return;
   ChartPoint p;

@@ -172,6 +172,7 @@ bool ChartOutput::WriteSvg(const QString& path, QString* error) const {
     chart::QtCanvas canvas(painter);
     chart::RenderOptions options;
     options.decimal_separator = UiDecimalSeparator();
+    options.flow_as_mass = workbench_.settings().chart.flow_as_mass;
     if (QWidget* panel = workbench_.Part("GroupBox3")) options.carrier_table_reference = panel->geometry().bottom() + 1;
     ProcessLoadTexts loads;  // the chart's own buffer is left as the last redraw made it
     options.load_texts = &loads;

@@ -137,9 +137,16 @@ PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidge
     mass_ip_->setReadOnly(by_volume_->isChecked());
   });
 
+  // Volume at first; both toggles run so the fields' read-only states follow.
+  by_mass_->setChecked(true);
+  by_volume_->setChecked(true);
   Prepare(LabelPosition::Right, UnitSystem::SI);
   if (ActiveLanguageNumber() != 0) ApplyLanguageTexts(this);
 }
+
+bool PointDefinitionDialog::flow_as_mass() const { return by_mass_->isChecked(); }
+
+void PointDefinitionDialog::SetFlowAsMass(bool mass) { (mass ? by_mass_ : by_volume_)->setChecked(true); }
 
 void PointDefinitionDialog::Prepare(LabelPosition label, UnitSystem units) {
   units_ = units;
@@ -149,8 +156,6 @@ void PointDefinitionDialog::Prepare(LabelPosition label, UnitSystem units) {
   SelectLabelPosition(labels_, label);
   process_name_edit_->clear();
   point_combo_->clear();
-  by_mass_->setChecked(true);
-  by_volume_->setChecked(true);
   for (QLineEdit* e : {volume_si_, mass_si_, volume_ip_, mass_ip_}) e->clear();
   const bool si = units == UnitSystem::SI;
   volume_si_->setEnabled(si);

@@ -31,6 +31,10 @@ class PointDefinitionDialog : public QDialog {
   // chosen, the process group hidden, the label position preset, the flow
   // fields enabled for the unit system.
   void Prepare(LabelPosition label, UnitSystem units);
+  // The flow choice: "Masa powietrza" (true) or "Objętość powietrza". It
+  // stays as the user left it from one opening to the next.
+  bool flow_as_mass() const;
+  void SetFlowAsMass(bool mass);
 
   // After the dialog was accepted:
   QString point_name() const;

@@ -68,9 +68,12 @@ void RegisterProcessWindows(Workbench& workbench) {
   commands.Register(kOpenCoefficientList, {"Lis1"}, [coefficient_list] { coefficient_list->Open(); });
 
   // Run by the air-handling unit calculator before it draws its flows (m³/h):
-  // the process dialog and the list it drives show volume again. The point
-  // definition window needs nothing: it opens on volume every time.
-  commands.Register(kShowFlowsAsVolume, {}, [process] { process->ChooseVolumeFlow(); });
+  // the process dialog, the list it drives, the point-definition window and
+  // the chart's process table show volume again.
+  commands.Register(kShowFlowsAsVolume, {}, [process, &workbench] {
+    process->ChooseVolumeFlow();
+    workbench.settings().chart.flow_as_mass = false;
+  });
 }
 }  // namespace
 
