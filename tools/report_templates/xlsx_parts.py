@@ -44,7 +44,7 @@ class Styles:
         ]
 
     def format_id(self, code):
-        builtin = {"0": 1, "0.00": 2, "@": 49}
+        builtin = {"General": 0, "0": 1, "0.00": 2, "@": 49}
         if code in builtin:
             return builtin[code]
         if code not in self.formats:
@@ -165,8 +165,17 @@ class Sheet:
                 '%s</sst>' % (len(self.strings), len(self.strings), items))
 
 
-def write_workbook(path, name, sheet, styles, print_rows):
-    """The one-sheet workbook; the print area is A1 to the last column of row `print_rows`."""
+def write_workbook(path, name, sheet, styles, print_rows=None, title_rows=None):
+    """The one-sheet workbook. `print_rows`: the print area is A1 to the last column of that row
+    (none: the used cells); `title_rows` (first, last): rows repeated at the top of every page."""
+    names = []
+    if print_rows:
+        names.append('<definedName name="_xlnm.Print_Area" localSheetId="0">%s!$A$1:$%s$%d</definedName>'
+                     % (escape(name), col_name(sheet.last_column), print_rows))
+    if title_rows:
+        names.append('<definedName name="_xlnm.Print_Titles" localSheetId="0">%s!$%d:$%d</definedName>'
+                     % ((escape(name),) + tuple(title_rows)))
+    defined = "<definedNames>%s</definedNames>" % "".join(names) if names else ""
     parts = [
         ("[Content_Types].xml",
          '<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n'
@@ -194,9 +203,8 @@ def write_workbook(path, name, sheet, styles, print_rows):
          'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships">'
          '<bookViews><workbookView/></bookViews>'
          '<sheets><sheet name="%s" sheetId="1" r:id="rId1"/></sheets>'
-         '<definedNames><definedName name="_xlnm.Print_Area" localSheetId="0">%s!$A$1:$%s$%d</definedName>'
-         '</definedNames><calcPr calcId="0" fullCalcOnLoad="1"/></workbook>'
-         % (escape(name), escape(name), col_name(sheet.last_column), print_rows)),
+         '%s<calcPr calcId="0" fullCalcOnLoad="1"/></workbook>'
+         % (escape(name), defined)),
         ("xl/_rels/workbook.xml.rels",
          '<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n'
          '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
