@@ -8,6 +8,7 @@
 #include <span>
 
 #include "app/caption_map.h"
+#include "app/spreadsheet/duct_report.h"
 
 class QLineEdit;
 class QScrollBar;
@@ -19,6 +20,8 @@ struct DuctRun;
 class BasicDataWindow;
 class FittingPalette;
 class FittingWindow;
+class ReportDataWindow;
+struct ReportData;
 
 std::span<const CaptionRow> DuctSheetWindowCaptionRows();
 
@@ -41,6 +44,11 @@ class DuctSheetWindow : public QDialog {
   // cancels (or the save failed), so the caller stops.
   bool MaySetRunAside();
   void Refresh();
+  // The spreadsheet exports: the report-data window is asked first; its OK
+  // writes the export and opens it.
+  void Export(DuctExport kind);
+  // Writes the export with the report data and opens it; false with a message when not written.
+  bool WriteExport(DuctExport kind, const ReportData& data);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -50,6 +58,7 @@ class DuctSheetWindow : public QDialog {
   void UpdateHeaders();
   void ShowTotals(double band_step);
   std::optional<int> Selected() const;
+  ReportDataWindow* ReportWindow();
 
   std::unique_ptr<DuctRun> run_;
   QTableWidget* table_;
