@@ -30,13 +30,13 @@ DUCT_BASIC_DATA = [(7, 1), (7, 3), (7, 7), (7, 10), (7, 13)]  # label cells; eac
 HYDRAULIC_HEADING_ROW, HYDRAULIC_UNIT_ROW = 9, 10
 ACOUSTIC_HEADING_ROW, ACOUSTIC_UNIT_ROW = 8, 9
 # A: Lp and the header labels; B: name and the header values.
-HYDRAULIC_WIDTHS = [16, 32, 10, 9, 9, 9, 9, 9, 9, 9, 9, 11, 10, 10, 10, 9]
+HYDRAULIC_WIDTHS = [16, 32, 10, 9, 9, 9, 9, 9, 9, 9, 9, 14, 10, 10, 10, 9]
 ACOUSTIC_WIDTHS = [16, 36] + [10] * 8
 
 # ---- Energy report. The program writes B3 (title), B4 (date), B5 (investor),
 # B6 (designer), B7 (pb in hPa), F7 (city), rows 13, 16, 19 (inputs) and 25
 # (results) from column A, and places the year chart at A28, 630 pt wide.
-ENERGY_WIDTHS = [16] + [11.5] * 10
+ENERGY_WIDTHS = [16] + [14] * 10
 ENERGY_TABLES = [(11, "row13", "units13"), (14, "row16", "units16"), (17, "row19", "units19"),
                  (23, "row25", "units25")]  # names row; units row below it; values row below that
 ENERGY_PRINT_ROWS = 62
@@ -72,7 +72,7 @@ def hydraulic(texts, common):
         sheet.text(row, col, label, S_LABEL)
         sheet.blank(row, col + 1, styles.value_number("General"))
     headings, units = texts["hydraulic_headings"], common["hydraulic_units"]
-    sheet.heights[HYDRAULIC_HEADING_ROW] = 40
+    sheet.heights[HYDRAULIC_HEADING_ROW] = 52
     for k, (h, u) in enumerate(zip(headings, units)):
         heading_pair(sheet, HYDRAULIC_HEADING_ROW, k + 1, h, u)
     # One heading over the four sides and over the two diameters.
@@ -121,7 +121,7 @@ def energy(texts, common):
     sheet.text(21, 1, texts["results"], S_SECTION)
     sheet.text(27, 1, texts["chart"], S_SECTION)
     for names_row, names_key, units_key in ENERGY_TABLES:
-        sheet.heights[names_row] = 52
+        sheet.heights[names_row] = 54
         for k, (name, unit) in enumerate(zip(texts[names_key], common[units_key])):
             sheet.text(names_row, k + 1, name, S_HEADING)
             sheet.text(names_row + 1, k + 1, unit, S_UNIT)

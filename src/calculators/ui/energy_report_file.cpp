@@ -4,20 +4,13 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/spreadsheet/template_report.h"
+#include "app/spreadsheet/energy_report_sheet.h"
 #include "app/ui/kit/data_dir.h"
 
 namespace orvanta {
 namespace {
 
 std::string Local(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// The report's free texts (title, investor, designer, city) stay text; every
-// other text is a number the window shows and is written as that number, so
-// the report can be calculated with.
-bool FreeText(const ReportCell& c) {
-  return (c.column == 2 && (c.row == 3 || c.row == 5 || c.row == 6)) || (c.row == 7 && c.column == 6);
-}
 
 }  // namespace
 
@@ -26,17 +19,7 @@ EnergyReportOutcome WriteEnergyReportFile(const EnergyReport& report, const QIma
   const QString target_folder = folder.isEmpty() ? QDir::tempPath() : folder;
   outcome.report_path = QDir(target_folder).filePath(QString::fromStdString(report.file_name));
 
-  TemplateReport sheet;
-  for (const ReportCell& c : report.cells) {
-    if (const auto* text = std::get_if<std::string>(&c.value)) {
-      sheet.cells.push_back({c.row, c.column, FreeText(c) ? *text : CellValueOfText(*text)});
-    } else if (const auto* number = std::get_if<double>(&c.value)) {
-      sheet.cells.push_back({c.row, c.column, *number});
-    } else {
-      const ReportDateTime& t = std::get<ReportDateTime>(c.value);
-      sheet.cells.push_back({c.row, c.column, xlsx::DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second}});
-    }
-  }
+  TemplateReport sheet = EnergyReportSheet(report);
   if (!chart.isNull()) {
     const auto at = xlsx::ParseCellAddress(report.picture_cell);
     if (!at) {
