@@ -295,6 +295,11 @@ TEST_F(DuctExportTest, TheInstructionButtonIsAHelpLink) {
   ASSERT_NE(button, nullptr);
   EXPECT_TRUE(button->isEnabled());
   EXPECT_EQ(button->text(), Text(1235));
+  // A look at the button row with the exports enabled.
+  sheet_->show();
+  QApplication::processEvents();
+  sheet_->grab().save("/tmp/duct_export_sheet.png");
+  sheet_->hide();
 }
 
 }  // namespace
