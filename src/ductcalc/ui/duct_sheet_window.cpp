@@ -20,13 +20,16 @@
 #include "app/ui/kit/data_dir.h"
 #include "app/ui/kit/file_dialogs.h"
 #include "app/ui/kit/hand_overs.h"
+#include "app/ui/kit/help_links.h"
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
+#include "app/ui/kit/report_data_window.h"
 #include "ductcalc/acoustic_run.h"
 #include "ductcalc/duct_document.h"
 #include "ductcalc/fitting_catalogue.h"
 #include "ductcalc/ui/basic_data_window.h"
+#include "ductcalc/ui/duct_export.h"
 #include "ductcalc/ui/duct_run.h"
 #include "ductcalc/ui/fitting_palette.h"
 #include "ductcalc/ui/fitting_window.h"
@@ -36,6 +39,8 @@ namespace orvanta {
 namespace {
 
 const char* const kFilter = "Hydraulic and acoustics calculations file (*.moh)";
+// Line of the video link file with the sheet's instruction.
+constexpr int kVideoLinkLine = 3;
 
 struct ColumnHead {
   int text;         // language text of the upper line (0: none)
@@ -95,9 +100,8 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
   options->addAction(action("Dodajksztatk2", "Dodaj kształtkę", {}, [this] { AddFitting(); }));
   options->addAction(action("Edytujksztatk1", "Edytuj kształtkę", {}, [this] { EditFitting(); }));
   options->addAction(action("Usuksztatk2", "Usuń kształtkę", {}, [this] { DeleteFitting(); }));
-  QAction* export_action = action("EkspodtdanychdoExcela1", "Eksport danych do Excela", {}, [] {});
-  export_action->setEnabled(false);  // the spreadsheet export comes with its own work
-  options->addAction(export_action);
+  options->addAction(action("EkspodtdanychdoExcela1", "Eksport danych do Excela", {},
+                            [this] { Export(DuctExport::kHydraulic); }));
   QMenu* help = bar->addMenu(QString::fromUtf8("Pomoc"));
   help->menuAction()->setObjectName("Pomoc1");
   QAction* help_action = action("Pomocprogramu1", "Pomoc programu", QKeySequence(Qt::Key_F1), [] {});
@@ -180,14 +184,13 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
   };
   button("SpeedButton1", "Dodaj kształtkę", [this] { AddFitting(); });
   button("BitBtn1", "Dane podstawowe obliczeń", [this] { basic_data_->exec(); });
-  for (auto [name, text] : {std::pair{"SpeedButton2", "Eksport do Excel obliczeń hydraulicznych"},
-                            std::pair{"SpeedButton4", "Eksport do Excel obliczeń akustycznych"},
-                            std::pair{"SpeedButton5", "Instrukcja"}})
-    button(name, text, [] {})->setEnabled(false);  // exports and hand-over come with their own work
+  button("SpeedButton2", "Eksport do Excel obliczeń hydraulicznych", [this] { Export(DuctExport::kHydraulic); });
+  button("SpeedButton4", "Eksport do Excel obliczeń akustycznych", [this] { Export(DuctExport::kAcoustic); });
+  // Enabled while the acoustic calculator's command is registered.
   hand_over_ = button("SpeedButton3", "Copy results and calculate noise in the room",
                       [this] { HandOverToAcousticCalculator(); });
-  buttons->insertWidget(buttons->indexOf(group->findChild<QPushButton*>("SpeedButton5")), hand_over_);
   hand_over_->setEnabled(false);
+  buttons->addWidget(MakeHelpLinkButton(group, "SpeedButton5", "Instrukcja", HelpLinkPair::Videos, kVideoLinkLine));
   buttons->addStretch();
   button("BitBtn2", "Zamknij", [this] { reject(); });
 
@@ -376,6 +379,65 @@ void DuctSheetWindow::DeleteFitting() {
   run_->modified = true;
   Refresh();
   ShowTotals(0.01);
+}
+
+// ---- Spreadsheet exports ----
+
+ReportDataWindow* DuctSheetWindow::ReportWindow() {
+  // One report-data window serves every report of the program (it keeps what
+  // was typed); it lives with the main window when there is one.
+  QWidget* host = parentWidget() ? parentWidget()->window() : this;
+  auto* window = host->findChild<ReportDataWindow*>("TForm38");
+  if (!window) window = new ReportDataWindow(host);
+  for (auto [kind, export_kind] : {std::pair{kHydraulicExportKind, DuctExport::kHydraulic},
+                                   std::pair{kAcousticExportKind, DuctExport::kAcoustic}}) {
+    window->RegisterReport(kind, [this, export_kind](const ReportData& data) { WriteExport(export_kind, data); });
+  }
+  return window;
+}
+
+void DuctSheetWindow::Export(DuctExport kind) {
+  // The exports are written by the program itself: what they need is a template that opens.
+  const QString problem = DuctReportTemplateProblem(kind, PolishTicked());
+  if (!problem.isEmpty()) {
+    Messages::Info(this, "ORVANTA INFO", "Excel is not insalled\n\n" + problem);
+    return;
+  }
+  ReportWindow()->Ask(kind == DuctExport::kHydraulic ? kHydraulicExportKind : kAcousticExportKind);
+}
+
+bool DuctSheetWindow::WriteExport(DuctExport kind, const ReportData& data) {
+  DuctReportHeader header;
+  header.moh_path = QDir::toNativeSeparators(run_->path).toStdString();
+  header.title = data.project_title.toStdString();
+  header.investor = data.investor.toStdString();
+  header.designer = data.designer.toStdString();
+  header.now = SheetDateTime(QDateTime::currentDateTime());
+  auto basic = [this](const char* name) {
+    auto* edit = basic_data_->findChild<QLineEdit*>(name);
+    return edit ? edit->text().toStdString() : std::string();
+  };
+  header.t = basic("Edit1");
+  header.phi = basic("Edit2");
+  header.pb = basic("Edit3");
+  header.rho = basic("Edit4");
+  header.nu = basic("Edit5");
+  header.total_loss = totals_[0]->text().toStdString();
+  header.total_mass = totals_[1]->text().toStdString();
+  for (int b = 0; b < kOctaveBands; ++b) header.band_totals[b] = totals_[2 + b]->text().toStdString();
+
+  const DuctExportOutcome outcome =
+      WriteDuctReportFile(kind, PolishTicked(), run_->document, header, QDir::tempPath());
+  if (!outcome.written) {
+    Messages::Warning(this, "ORVANTA INFO", outcome.message);
+    return false;
+  }
+  if (!OpenExternally(QUrl::fromLocalFile(outcome.report_path))) {
+    Messages::Info(this, "ORVANTA INFO", "The report has been written to the file " +
+                                             QDir::toNativeSeparators(outcome.report_path) +
+                                             ". No application to open it was found.");
+  }
+  return true;
 }
 
 }  // namespace orvanta

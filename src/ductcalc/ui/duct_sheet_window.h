@@ -8,6 +8,7 @@
 #include <span>
 
 #include "app/caption_map.h"
+#include "app/spreadsheet/duct_report.h"
 
 class QLineEdit;
 class QPushButton;
@@ -21,6 +22,8 @@ class CommandRegistry;
 class BasicDataWindow;
 class FittingPalette;
 class FittingWindow;
+class ReportDataWindow;
+struct ReportData;
 
 std::span<const CaptionRow> DuctSheetWindowCaptionRows();
 
@@ -48,6 +51,11 @@ class DuctSheetWindow : public QDialog {
   // button is enabled only while that command exists.
   void ConnectAcousticHandOver(CommandRegistry* commands);
   void HandOverToAcousticCalculator();
+  // The spreadsheet exports: the report-data window is asked first; its OK
+  // writes the export and opens it.
+  void Export(DuctExport kind);
+  // Writes the export with the report data and opens it; false with a message when not written.
+  bool WriteExport(DuctExport kind, const ReportData& data);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -57,6 +65,7 @@ class DuctSheetWindow : public QDialog {
   void UpdateHeaders();
   void ShowTotals(double band_step);
   std::optional<int> Selected() const;
+  ReportDataWindow* ReportWindow();
 
   std::unique_ptr<DuctRun> run_;
   QTableWidget* table_;
