@@ -298,6 +298,10 @@ TEST(CaptionTable, EveryRowNamesAComponentOfItsWindow) {
          auto main = std::make_unique<MainWindow>(std::make_unique<MemoryStore>());
          return std::unique_ptr<QWidget>(owners.emplace_back(std::move(main))->findChild<QWidget*>("TForm20"));
        }},
+      {"TForm21", [&]() -> std::unique_ptr<QWidget> {
+         auto main = std::make_unique<MainWindow>(std::make_unique<MemoryStore>());
+         return std::unique_ptr<QWidget>(owners.emplace_back(std::move(main))->findChild<QWidget*>("TForm21"));
+       }},
       {"TForm26", [&] { return std::make_unique<ChartSettingsWindow>(settings); }},
       {"TForm27", [&] { return std::make_unique<PointDefinitionDialog>(&project); }},
       {"TForm29", [&] { return std::make_unique<PointDataDialog>(&project, &settings.chart, &points_list); }},
@@ -319,7 +323,7 @@ TEST(CaptionTable, EveryRowNamesAComponentOfItsWindow) {
       {"TForm24", [&] { return std::make_unique<DuctHeatWindow>(nullptr); }},
   };
   const std::set<std::string> kStillToCome = {
-      "TForm21", "TForm22", "TForm34", "TForm35",
+      "TForm22", "TForm34", "TForm35",
   };
   // Built windows register their rows; the main window the rows still to come.
   for (const auto& entry : kBuilt) entry.second();

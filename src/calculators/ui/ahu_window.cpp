@@ -369,7 +369,6 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   // calculator and the export are not in this program yet.
   water->setEnabled(false);
   people->setEnabled(false);
-  energy->setEnabled(false);
   export_button->setEnabled(false);
   water->setToolTip("Zyski ciepła od powierzchni wody");
   people->setToolTip("Zyski ciepła od ludzi");

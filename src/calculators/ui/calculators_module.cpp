@@ -7,6 +7,7 @@
 #include "calculators/ui/ahu_window.h"
 #include "calculators/ui/air_balance_window.h"
 #include "calculators/ui/duct_heat_window.h"
+#include "calculators/ui/energy_window.h"
 #include "calculators/ui/people_window.h"
 #include "calculators/ui/pool_hall_window.h"
 #include "calculators/ui/regulating_window.h"
@@ -57,6 +58,29 @@ void RegisterSmallCalculators(Workbench& workbench, AhuWindow* unit) {
   commands.Register(kOpenDuctHeat, {"Kalkulatorstratzyskwciepawkanale1"}, [duct] { duct->exec(); });
   ConnectHeatGainButtons(unit, water, people);
 }
+
+// ---- energy-consumption calculator ----
+inline constexpr CommandId kOpenEnergyCalculator{"OpenEnergyCalculator"};
+
+// "K.Z.E" of the unit calculator hands the unit's data over and opens the
+// energy calculator.
+void ConnectEnergyHandOver(AhuWindow* unit, EnergyWindow* energy) {
+  auto* button = unit->findChild<QPushButton*>("BitBtn5");
+  if (!button) return;
+  button->setEnabled(true);
+  QObject::connect(button, &QPushButton::clicked, energy, [unit, energy] {
+    energy->TakeOverUnit(unit->inputs());
+    energy->exec();
+  });
+}
+
+void RegisterEnergyCalculator(Workbench& workbench, AhuWindow* unit) {
+  auto* energy = new EnergyWindow(workbench, workbench.dialog_parent());
+  workbench.commands().Register(kOpenEnergyCalculator, {"Kalkulatorzuyciaenergii1"},
+                                [energy] { energy->exec(); });
+  ConnectEnergyHandOver(unit, energy);
+}
+// ---- end of the energy-consumption calculator ----
 }  // namespace
 
 AhuWindow* RegisterAhuWindow(Workbench& workbench) {
@@ -66,6 +90,10 @@ AhuWindow* RegisterAhuWindow(Workbench& workbench) {
   return window;
 }
 
-void RegisterCalculatorsModule(Workbench& workbench) { RegisterSmallCalculators(workbench, RegisterAhuWindow(workbench)); }
+void RegisterCalculatorsModule(Workbench& workbench) {
+  AhuWindow* unit = RegisterAhuWindow(workbench);
+  RegisterSmallCalculators(workbench, unit);
+  RegisterEnergyCalculator(workbench, unit);
+}
 
 }  // namespace orvanta
