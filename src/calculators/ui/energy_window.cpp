@@ -98,7 +98,7 @@ YearChartLayout LayoutOf(const QRect& area, const QFontMetrics& fm) {
   YearChartLayout l;
   l.legend = QRect(area.left() + 8, area.top() + 4, area.width() - 16, h + 4);
   const int left = fm.horizontalAdvance("-30 °C") + 14;
-  const int right = fm.horizontalAdvance("88,88") + 14;
+  const int right = fm.horizontalAdvance("kWh, kg") + 10;
   l.plot = QRect(area.left() + left, l.legend.bottom() + 6, area.width() - left - right,
                  area.height() - (l.legend.height() + 10) - (h + 10));
   return l;
@@ -198,6 +198,8 @@ void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
       p.drawText(QRectF(plot.right() + 6, y - fm.height() / 2.0, area.right() - plot.right() - 6, fm.height()),
                  Qt::AlignLeft | Qt::AlignVCenter, Num(e, e_step < 1 ? 2 : (e_step < 10 ? 1 : 0)));
     }
+    p.drawText(QRectF(plot.right() + 4, plot.top() - fm.height() - 2, area.right() - plot.right() - 4, fm.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, "kWh, kg");
     p.setRenderHint(QPainter::Antialiasing, true);
     const std::pair<const std::vector<double>*, std::pair<bool, QColor>> curves[] = {
         {&r.heating, {data.sections.heater, kHeatColour}},
@@ -292,7 +294,7 @@ QLineEdit* EnergyWindow::AddInput(QGridLayout* grid, int row, const char* edit_n
   QWidget* parent = grid->parentWidget();
   auto* caption = new QLabel(parent);
   caption->setWordWrap(true);
-  caption->setMinimumWidth(250);
+  caption->setMinimumWidth(210);
   auto* edit = new QLineEdit(UiNumberText(value), parent);
   edit->setObjectName(edit_name);
   edit->setFixedWidth(70);
@@ -438,7 +440,9 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   auto* tl = new QGridLayout(timetable);
   tl->setHorizontalSpacing(4);
   tl->setVerticalSpacing(2);
-  BuildTimetable(tl);
+  QFont compact = timetable->font();
+  compact.setPointSizeF(compact.pointSizeF() * 0.9);
+  BuildTimetable(tl, compact);
 
   // ---- results ----
   auto* results = new QGroupBox("WYNIKI", this);
@@ -533,6 +537,7 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
     c->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     auto* v = ValueLabel(value, chart_box);
     v->setMinimumWidth(70);
+    v->setMaximumWidth(120);
     labels_[caption] = c;
     labels_[value] = v;
     labels_[QString("unit:") + value] = new QLabel(QString::fromUtf8(unit), chart_box);
@@ -629,7 +634,7 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   resize(1560, 980);
 }
 
-void EnergyWindow::BuildTimetable(QGridLayout* grid) {
+void EnergyWindow::BuildTimetable(QGridLayout* grid, const QFont& font) {
   QWidget* parent = grid->parentWidget();
   const char* day_names[7] = {"PONIEDZIAŁEK", "WTOREK", "ŚRODA", "CZWARTEK", "PIĄTEK", "SOBOTA", "NIEDZIELA"};
   for (int k = 0; k < 7; ++k) {
@@ -645,7 +650,12 @@ void EnergyWindow::BuildTimetable(QGridLayout* grid) {
       item->setCheckState(Qt::Unchecked);
     }
     hours_[k]->setMinimumWidth(82);
-    hours_[k]->setFixedHeight(12 * (fontMetrics().height() + 2) + 6);
+    for (QWidget* w : {static_cast<QWidget*>(days_[k]), static_cast<QWidget*>(all_hours_[k]),
+                       static_cast<QWidget*>(hours_[k])})
+      w->setFont(font);
+    hours_[k]->setUniformItemSizes(true);
+    // Twelve whole rows show; the list scrolls to the other twelve.
+    hours_[k]->setFixedHeight(12 * hours_[k]->sizeHintForRow(0) + 2 * hours_[k]->frameWidth());
     grid->addWidget(days_[k], 0, 2 * k);
     grid->addWidget(all_hours_[k], 1, 2 * k);
     grid->addWidget(hours_[k], 2, 2 * k);
@@ -663,6 +673,7 @@ void EnergyWindow::BuildTimetable(QGridLayout* grid) {
       auto* copy = new QPushButton("KOPIUJ-->", parent);
       copy->setObjectName(QString("Button%1").arg(k + 2));
       copy->setAutoDefault(false);
+      copy->setFont(font);
       copy->setToolTip("Kopiuj godziny pracy na następny dzień");
       grid->addWidget(copy, 3, 2 * k, 1, 3, Qt::AlignHCenter);
       connect(copy, &QPushButton::clicked, this, [this, k] {

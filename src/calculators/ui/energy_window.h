@@ -99,7 +99,7 @@ class EnergyWindow : public QDialog {
  private:
   QLineEdit* AddInput(QGridLayout* grid, int row, const char* edit, const char* symbol, const char* unit,
                       double value, const char* updown = nullptr);
-  void BuildTimetable(QGridLayout* grid);
+  void BuildTimetable(QGridLayout* grid, const QFont& font);
   void UpdateFreshAir();
   void RecirculationChanged();
   void UpdateSections();
