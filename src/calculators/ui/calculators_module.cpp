@@ -1,8 +1,10 @@
 #include "calculators/ui/calculators_module.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 
+#include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/workbench.h"
 #include "calculators/ui/ahu_window.h"
 #include "calculators/ui/air_balance_window.h"
@@ -62,6 +64,31 @@ void RegisterSmallCalculators(Workbench& workbench, AhuWindow* unit) {
 // ---- energy-consumption calculator ----
 inline constexpr CommandId kOpenEnergyCalculator{"OpenEnergyCalculator"};
 
+// The unit as its edits and switches show it: after a computation they hold
+// the settled values; before one (or while an input is not a number) the
+// typed values count, and a field that does not parse keeps the last
+// computed value.
+UnitInputs UnitAsShown(const AhuWindow& unit) {
+  UnitInputs in = unit.inputs();
+  auto read = [&unit](const char* name, double& out, double scale) {
+    if (const auto v = ParseTypedNumber(unit.edit(name)->text())) out = *v / scale;
+  };
+  read("Edit16", in.v_supply, 1);
+  read("Edit17", in.t_supply, 1);
+  read("Edit23", in.t_room, 1);
+  read("Edit25", in.phi_room, 100);
+  read("Edit34", in.eta_t, 100);
+  read("Edit35", in.eta_x, 100);
+  read("Edit36", in.r, 100);
+  for (auto [name, target] : {std::pair{"Edit50", &in.t_cooler_out}, std::pair{"Edit51", &in.t_cooler_surface}}) {
+    const QString text = unit.edit(name)->text();
+    if (text.trimmed().isEmpty()) target->reset();
+    else if (const auto v = ParseTypedNumber(text)) *target = *v;
+  }
+  in.sections = {unit.section_on(1), unit.section_on(2), unit.section_on(13), unit.section_on(3), unit.section_on(4)};
+  return in;
+}
+
 // "K.Z.E" of the unit calculator hands the unit's data over and opens the
 // energy calculator.
 void ConnectEnergyHandOver(AhuWindow* unit, EnergyWindow* energy) {
@@ -69,7 +96,7 @@ void ConnectEnergyHandOver(AhuWindow* unit, EnergyWindow* energy) {
   if (!button) return;
   button->setEnabled(true);
   QObject::connect(button, &QPushButton::clicked, energy, [unit, energy] {
-    energy->TakeOverUnit(unit->inputs());
+    energy->TakeOverUnit(UnitAsShown(*unit));
     energy->exec();
   });
 }
