@@ -167,6 +167,18 @@ TEST_F(EnergyWindowTest, WarszawaOfficeHoursGiveTheYearlyFigures) {
   EXPECT_TRUE(energy_->grab().save("/tmp/energywin/energy_window_warszawa.png"));
   EXPECT_TRUE(energy_->ChartImage().save("/tmp/energywin/year_chart_warszawa.png"));
   energy_->hide();
+
+  // Another language: the captions follow, the chosen city and the results stay.
+  ASSERT_TRUE(LoadLanguage(2));
+  EXPECT_EQ(Child<QComboBox>("ComboBox1")->currentText(), "WARSZAWA");
+  EXPECT_EQ(Child<QLabel>("Label15")->text(), Text(768));
+  EXPECT_EQ(Child<QLabel>("Label57")->text(), Text(810));
+  EXPECT_EQ(Shown("Label71"), Dec("1887,9"));
+  EXPECT_EQ(months->verticalHeaderItem(1)->text(), "heating [kWh]");
+  messages_.Clear();
+  Child<QPushButton>("Button1")->click();
+  EXPECT_TRUE(messages_.shown().empty());
+  EXPECT_EQ(Shown("Label106"), Dec("4237,1"));
 }
 
 TEST_F(EnergyWindowTest, FailuresAreSaidAndKeepThePreviousResults) {

@@ -135,11 +135,14 @@ void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
     QColor colour;
     bool bar;
   };
-  std::vector<Entry> legend = {{"t zewn. [°C]", kTemperatureColour, true}};
-  if (data.sections.heater) legend.push_back({"ogrzewanie [kWh]", kHeatColour, false});
-  if (data.sections.cooler) legend.push_back({"chłodzenie [kWh]", kCoolColour, false});
-  if (data.sections.humidifier) legend.push_back({"nawilżanie [kWh]", kHumidColour, false});
-  if (data.sections.adiabatic) legend.push_back({"woda adiabat. [kg]", kWaterColour, false});
+  const bool pl = calcui::PolishTexts();
+  std::vector<Entry> legend = {{pl ? "temperatura zewnętrzna [°C]" : "outdoor temperature [°C]", kTemperatureColour, true}};
+  if (data.sections.heater) legend.push_back({pl ? "ogrzewanie [kWh]" : "heating [kWh]", kHeatColour, false});
+  if (data.sections.cooler) legend.push_back({pl ? "chłodzenie [kWh]" : "cooling [kWh]", kCoolColour, false});
+  if (data.sections.humidifier)
+    legend.push_back({pl ? "nawilżanie [kWh]" : "humidification [kWh]", kHumidColour, false});
+  if (data.sections.adiabatic)
+    legend.push_back({pl ? "woda chłodnicy adiabatycznej [kg]" : "adiabatic cooler water [kg]", kWaterColour, false});
   {
     int x = l.legend.left();
     const int cy = l.legend.center().y();
@@ -282,6 +285,20 @@ void EnergyWindow::CaptionFollowsHint(QLabel* caption, QWidget* w) { hint_captio
 void EnergyWindow::RefreshCaptions() {
   for (auto [caption, w] : hint_captions_)
     if (!w->toolTip().isEmpty()) caption->setText(w->toolTip());
+  // The texts this window adds to the form: the city list's caption and the months.
+  const bool pl = calcui::PolishTexts();
+  choose_city_->setText(pl ? "WYBIERZ MIASTO" : "CHOOSE THE CITY");
+  QStringList heads;
+  for (int m = 1; m <= 12; ++m) heads << QString::number(m);
+  heads << (pl ? "ROK" : "YEAR");
+  months_->setHorizontalHeaderLabels(heads);
+  months_->setVerticalHeaderLabels(
+      pl ? QStringList{"godziny pracy [h]", "ogrzewanie [kWh]", "chłodzenie [kWh]", "nawilżanie [kWh]",
+                       "wentylatory [kWh]", "woda [m³]", "koszt [PLN]"}
+         : QStringList{"operating hours [h]", "heating [kWh]", "cooling [kWh]", "humidification [kWh]",
+                       "fans [kWh]", "water [m³]", "cost [PLN]"});
+  months_->setToolTip(pl ? "Wyniki roku w podziale na miesiące" : "The year's results month by month");
+  chart_->update();
 }
 
 void EnergyWindow::showEvent(QShowEvent* event) {
@@ -550,12 +567,6 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   cl->addLayout(readout);
   months_ = new QTableWidget(7, 13, chart_box);
   months_->setObjectName("MonthlyTable");
-  QStringList month_heads;
-  for (int m = 1; m <= 12; ++m) month_heads << QString::number(m);
-  month_heads << "ROK";
-  months_->setHorizontalHeaderLabels(month_heads);
-  months_->setVerticalHeaderLabels({"godziny pracy [h]", "ogrzewanie [kWh]", "chłodzenie [kWh]",
-                                    "nawilżanie [kWh]", "wentylatory [kWh]", "woda [m³]", "koszt [PLN]"});
   months_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   months_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   months_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -566,7 +577,6 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   QFont small = months_->font();
   small.setPointSizeF(small.pointSizeF() * 0.92);
   months_->setFont(small);
-  months_->setToolTip("Podział wyników roku na miesiące");
   cl->addWidget(months_);
 
   // ---- layout ----
@@ -579,7 +589,8 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   auto* upper = new QHBoxLayout;
   auto* controls = new QVBoxLayout;
   auto* city_row = new QHBoxLayout;
-  city_row->addWidget(new QLabel("WYBIERZ MIASTO", this));
+  choose_city_ = new QLabel(this);
+  city_row->addWidget(choose_city_);
   city_row->addWidget(city_, 1);
   controls->addLayout(city_row);
   controls->addWidget(sections);
@@ -630,7 +641,14 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   chart_->SetData({nullptr, nullptr, d.sections, -1});
   ApplyLanguageTexts(this);
   RefreshCaptions();
-  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, [this] { RefreshCaptions(); });
+  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, [this] {
+    RefreshCaptions();
+    // The language puts "Wybierz" back into the city list; the city chosen stays.
+    if (city_->currentIndex() < 0 && !city_caption_->text().isEmpty()) {
+      const QSignalBlocker quiet(city_);
+      city_->setCurrentText(city_caption_->text());
+    }
+  });
   resize(1560, 980);
 }
 

@@ -123,6 +123,7 @@ class EnergyWindow : public QDialog {
   std::array<QListWidget*, 7> hours_{};
   QComboBox* city_;
   QLabel* city_caption_;
+  QLabel* choose_city_;
   YearChartView* chart_;
   QTableWidget* months_;
   std::map<QString, ClimateYear> years_;  // climate years loaded, by city
