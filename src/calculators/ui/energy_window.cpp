@@ -13,7 +13,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -98,7 +98,7 @@ YearChartLayout LayoutOf(const QRect& area, const QFontMetrics& fm) {
   YearChartLayout l;
   l.legend = QRect(area.left() + 8, area.top() + 4, area.width() - 16, h + 4);
   const int left = fm.horizontalAdvance("-30 °C") + 14;
-  const int right = fm.horizontalAdvance("kWh, kg") + 10;
+  const int right = fm.horizontalAdvance("kWh, kg") + 16;
   l.plot = QRect(area.left() + left, l.legend.bottom() + 6, area.width() - left - right,
                  area.height() - (l.legend.height() + 10) - (h + 10));
   return l;
@@ -112,6 +112,31 @@ double NiceStep(double span, int n) {
   for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
     if (raw <= m * p) return m * p;
   return 10 * p;
+}
+
+// The polyline through every hour, reduced to what a pixel column can show:
+// per column its first, lowest, highest and last value, in the order they
+// come, so the drawn line is the same as through all 8760 points.
+template <class XOf>
+void AddDecimatedCurve(QPolygonF& line, const std::vector<double>& values, const XOf& x_of, double mid,
+                       double ke) {
+  for (int j = 0; j < 8760;) {
+    const int x = x_of(j);
+    const int first = j;
+    int low = j, high = j;
+    for (; j < 8760 && x_of(j) == x; ++j) {
+      if (values[j] < values[low]) low = j;
+      if (values[j] > values[high]) high = j;
+    }
+    const int last = j - 1;
+    int picks[4] = {first, std::min(low, high), std::max(low, high), last};
+    int previous = -1;
+    for (int k : picks) {
+      if (k == previous) continue;
+      line << QPointF(x, mid - values[k] * ke);
+      previous = k;
+    }
+  }
 }
 
 }  // namespace
@@ -171,11 +196,17 @@ void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
   const int w = plot.width();
   auto x_of = [&](int position) { return plot.left() + YearChartX(position, w); };
 
-  // Temperature bars from the axis.
+  // Temperature bars from the axis. Several hours share a pixel column: the
+  // column shows the union of their bars, drawn once.
   p.setPen(QPen(kTemperatureColour, 1));
-  for (int i = 0; i < 8760; ++i) {
-    const double x = x_of(i);
-    p.drawLine(QPointF(x, mid), QPointF(x, mid - year[i].t * s.ky));
+  for (int i = 0; i < 8760;) {
+    const int x = x_of(i);
+    double high = 0, low = 0;
+    for (; i < 8760 && x_of(i) == x; ++i) {
+      high = std::max(high, year[i].t);
+      low = std::min(low, year[i].t);
+    }
+    p.drawLine(QPointF(x, mid - low * s.ky), QPointF(x, mid - high * s.ky));
   }
   // Left axis: temperature.
   p.setPen(Qt::black);
@@ -205,17 +236,24 @@ void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
                Qt::AlignLeft | Qt::AlignVCenter, "kWh, kg");
     p.setRenderHint(QPainter::Antialiasing, true);
     const std::pair<const std::vector<double>*, std::pair<bool, QColor>> curves[] = {
+        // The water first, so that the energy curves stay on top of it.
+        {&r.water, {data.sections.adiabatic, kWaterColour}},
         {&r.heating, {data.sections.heater, kHeatColour}},
         {&r.cooling, {data.sections.cooler, kCoolColour}},
         {&r.humidification, {data.sections.humidifier, kHumidColour}},
-        {&r.water, {data.sections.adiabatic, kWaterColour}},
     };
     for (const auto& [values, style] : curves) {
       if (!style.first || values->size() != 8760) continue;
-      QPainterPath path(QPointF(x_of(0), mid));
-      for (int j = 0; j < 8760; ++j) path.lineTo(QPointF(x_of(j), mid - (*values)[j] * s.ke));
-      p.setPen(QPen(style.second, 1.2));
-      p.drawPath(path);
+      QPolygonF line{QPointF(x_of(0), mid)};
+      AddDecimatedCurve(line, *values, x_of, mid, s.ke);
+      QPen pen(style.second, 1.3);
+      pen.setCosmetic(true);  // the rasteriser's fast line path
+      p.setPen(pen);
+      // Stroked in short pieces: one long path of many up-and-down strokes
+      // is slow to fill antialiased.
+      constexpr qsizetype kPiece = 32;
+      for (qsizetype k = 0; k + 1 < line.size(); k += kPiece - 1)
+        p.drawPolyline(line.constData() + k, int(std::min(kPiece, line.size() - k)));
     }
     p.setRenderHint(QPainter::Antialiasing, false);
   }
