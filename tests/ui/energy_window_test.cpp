@@ -15,11 +15,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "app/settings_store.h"
@@ -179,6 +182,47 @@ TEST_F(EnergyWindowTest, WarszawaOfficeHoursGiveTheYearlyFigures) {
   Child<QPushButton>("Button1")->click();
   EXPECT_TRUE(messages_.shown().empty());
   EXPECT_EQ(Shown("Label106"), Dec("4237,1"));
+}
+
+// The chart draws several hours in one pixel column: the highest hour of each
+// curve must still reach its height, in its colour.
+TEST(YearChartPicture, EveryCurveReachesItsHighestHour) {
+  const ClimateYear year = LoadClimateYear(DataDir().toStdString(), "WARSZAWA");
+  ASSERT_TRUE(year.ok());
+  EnergyInputs in;
+  WeeklyTimetable tt;
+  for (int d = 0; d < 7; ++d) {
+    tt.day_on[d] = true;
+    for (int h = 0; h < 24; ++h) tt.hours[d][h] = true;
+  }
+  const EnergyResults r = ComputeEnergy(in, tt, year.hours);
+  ASSERT_TRUE(r.ok());
+  QImage image(1260, 500, QImage::Format_RGB32);
+  QPainter p(&image);
+  PaintYearChart(p, image.rect(), {&year.hours, &r, in.sections, -1});
+  const QRect plot = YearChartPlot(image.rect(), QFontMetrics(p.font()));
+  p.end();
+  const YearChartScale s = YearChart(r, year.hours, plot.height());
+  ASSERT_GT(s.ke, 0);
+  const double mid = plot.top() + plot.height() / 2.0;
+  struct Curve {
+    const std::vector<double>* values;
+    std::function<bool(QColor)> colour;
+    const char* name;
+  };
+  const Curve curves[] = {
+      {&r.heating, [](QColor c) { return c.red() > c.green() + 80 && c.red() > c.blue() + 80; }, "heating"},
+      {&r.cooling, [](QColor c) { return c.blue() > c.red() + 80 && c.blue() > c.green() + 60; }, "cooling"},
+      {&r.humidification, [](QColor c) { return c.green() > c.red() + 60 && c.green() > c.blue() + 60; }, "humid"}};
+  for (const Curve& c : curves) {
+    const auto peak = std::max_element(c.values->begin(), c.values->end()) - c.values->begin();
+    const int x = plot.left() + YearChartX(int(peak), plot.width());
+    const int y = int(std::lround(mid - (*c.values)[peak] * s.ke));
+    bool found = false;
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -2; dy <= 2; ++dy) found = found || c.colour(QColor(image.pixel(x + dx, y + dy)));
+    EXPECT_TRUE(found) << c.name << " at hour " << peak;
+  }
 }
 
 TEST_F(EnergyWindowTest, FailuresAreSaidAndKeepThePreviousResults) {

@@ -141,6 +141,8 @@ void AddDecimatedCurve(QPolygonF& line, const std::vector<double>& values, const
 
 }  // namespace
 
+QRect YearChartPlot(const QRect& area, const QFontMetrics& fm) { return LayoutOf(area, fm).plot; }
+
 void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);

@@ -22,6 +22,7 @@
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QFontMetrics;
 class QPainter;
 class QLabel;
 class QLineEdit;
@@ -50,6 +51,8 @@ struct YearChartData {
 // adiabatic water as curves, axes in °C and kWh, the month ticks and a
 // legend. Empty (frame only) before a calculation.
 void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data);
+// The plot inside `area` when drawn with font metrics `fm` (hours map across its width).
+QRect YearChartPlot(const QRect& area, const QFontMetrics& fm);
 
 // "Image1": the year chart; moving the mouse over it reports the hour.
 class YearChartView : public QWidget {
