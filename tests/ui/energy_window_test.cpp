@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -182,6 +184,33 @@ TEST_F(EnergyWindowTest, WarszawaOfficeHoursGiveTheYearlyFigures) {
   Child<QPushButton>("Button1")->click();
   EXPECT_TRUE(messages_.shown().empty());
   EXPECT_EQ(Shown("Label106"), Dec("4237,1"));
+}
+
+TEST_F(EnergyWindowTest, ChartPictureIsSavedAndOffered) {
+  std::vector<QUrl> opened;
+  SetExternalOpener([&](const QUrl& url) {
+    opened.push_back(url);
+    return true;
+  });
+  OfficeHours();
+  ChooseCity("WARSZAWA");
+  energy_->show();
+  QApplication::processEvents();
+  messages_.Clear();
+  Child<QPushButton>("BitBtn14")->click();
+  energy_->hide();
+  SetExternalOpener(nullptr);
+  ASSERT_GE(messages_.shown().size(), 1u);
+  const QString text = messages_.shown()[0].text;
+  EXPECT_TRUE(text.startsWith(Text(1193))) << text.toStdString();
+  EXPECT_TRUE(text.endsWith(Text(1194))) << text.toStdString();
+  ASSERT_EQ(opened.size(), 1u);
+  const QString path = opened[0].toLocalFile();
+  EXPECT_TRUE(QFileInfo(path).fileName().startsWith("KZE")) << path.toStdString();
+  EXPECT_TRUE(path.endsWith(".jpg"));
+  const QImage picture(path);
+  EXPECT_EQ(picture.size(), energy_->size());
+  QFile::remove(path);
 }
 
 // The chart draws several hours in one pixel column: the highest hour of each
