@@ -133,8 +133,7 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsAreDisabledUntilConnected) {
   EXPECT_TRUE(Find<QWidget>("SpeedButton2")->isEnabled());
   EXPECT_TRUE(window_->Command("Nowy1")->isEnabled());
   // Every calculator of the menu has its window; each toolbar button is
-  // enabled exactly when its menu item is connected. (The energy calculator
-  // is connected by its own module.)
+  // enabled exactly when its menu item is connected.
   int calls = 0;
   const std::pair<const char*, const char*> calculators[] = {
       {"Kalkulatorstratcinienia1", "BitBtn2"},          {"Kalkulatorbilansupowietrza1", "BitBtn3"},
@@ -147,8 +146,7 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsAreDisabledUntilConnected) {
   for (QAction* a : calculator_menu->actions()) {
     if (a->objectName().isEmpty() || a->menu()) continue;
     ++listed;
-    const bool energy = a->objectName() == "Kalkulatorzuyciaenergii1";
-    if (!energy) EXPECT_TRUE(window_->CommandConnected(a->objectName())) << a->objectName().toStdString();
+    EXPECT_TRUE(window_->CommandConnected(a->objectName())) << a->objectName().toStdString();
     EXPECT_EQ(a->isEnabled(), window_->CommandConnected(a->objectName())) << a->objectName().toStdString();
   }
   EXPECT_EQ(listed, 8);

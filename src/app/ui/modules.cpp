@@ -1,7 +1,6 @@
 #include "app/ui/modules.h"
 
 #include "app/caption_map.h"
-#include "app/ui/captions_to_come.h"
 #include "app/ui/kit/workbench.h"
 #include "chart/ui/chart_module.h"
 #include "project/ui/project_module.h"
@@ -17,7 +16,6 @@
 namespace orvanta {
 
 void RegisterModules(Workbench& workbench) {
-  RegisterCaptionRows(CaptionRowsStillToCome());
   RegisterProjectModule(workbench);
   RegisterChartModule(workbench);
 #ifdef ORVANTA_HAS_DUCTCALC_UI

@@ -370,11 +370,9 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   QPushButton* picture = button("BitBtn14", "POBIERZ");
   QPushButton* export_button = button("SpeedButton1", "Export");
   QPushButton* help = MakeHelpLinkButton(this, "SpeedButton2", "Instrukcja", HelpLinkPair::Videos, kVideoLinkLine);
-  // The module connects the heat-gain buttons to their windows; the energy
-  // calculator is not in this program yet.
+  // The module connects the heat-gain and energy buttons to their windows.
   water->setEnabled(false);
   people->setEnabled(false);
-  energy->setEnabled(false);
   water->setToolTip("Zyski ciepła od powierzchni wody");
   people->setToolTip("Zyski ciepła od ludzi");
   energy->setToolTip("Przekaż dane do kalkulatora zużycia energii");

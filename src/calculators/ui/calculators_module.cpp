@@ -1,14 +1,17 @@
 #include "calculators/ui/calculators_module.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "app/ui/kit/hand_overs.h"
+#include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/workbench.h"
 #include "calculators/ui/acoustic_window.h"
 #include "calculators/ui/ahu_window.h"
 #include "calculators/ui/air_balance_window.h"
 #include "calculators/ui/duct_heat_window.h"
+#include "calculators/ui/energy_window.h"
 #include "calculators/ui/people_window.h"
 #include "calculators/ui/pool_hall_window.h"
 #include "calculators/ui/regulating_window.h"
@@ -75,6 +78,54 @@ void RegisterAcousticCalculator(Workbench& workbench) {
   });
 }
 // ---- end of the acoustic calculator ----
+
+// ---- energy-consumption calculator ----
+inline constexpr CommandId kOpenEnergyCalculator{"OpenEnergyCalculator"};
+
+// The unit as its edits and switches show it: after a computation they hold
+// the settled values; before one (or while an input is not a number) the
+// typed values count, and a field that does not parse keeps the last
+// computed value.
+UnitInputs UnitAsShown(const AhuWindow& unit) {
+  UnitInputs in = unit.inputs();
+  auto read = [&unit](const char* name, double& out, double scale) {
+    if (const auto v = ParseTypedNumber(unit.edit(name)->text())) out = *v / scale;
+  };
+  read("Edit16", in.v_supply, 1);
+  read("Edit17", in.t_supply, 1);
+  read("Edit23", in.t_room, 1);
+  read("Edit25", in.phi_room, 100);
+  read("Edit34", in.eta_t, 100);
+  read("Edit35", in.eta_x, 100);
+  read("Edit36", in.r, 100);
+  for (auto [name, target] : {std::pair{"Edit50", &in.t_cooler_out}, std::pair{"Edit51", &in.t_cooler_surface}}) {
+    const QString text = unit.edit(name)->text();
+    if (text.trimmed().isEmpty()) target->reset();
+    else if (const auto v = ParseTypedNumber(text)) *target = *v;
+  }
+  in.sections = {unit.section_on(1), unit.section_on(2), unit.section_on(13), unit.section_on(3), unit.section_on(4)};
+  return in;
+}
+
+// "K.Z.E" of the unit calculator hands the unit's data over and opens the
+// energy calculator.
+void ConnectEnergyHandOver(AhuWindow* unit, EnergyWindow* energy) {
+  auto* button = unit->findChild<QPushButton*>("BitBtn5");
+  if (!button) return;
+  button->setEnabled(true);
+  QObject::connect(button, &QPushButton::clicked, energy, [unit, energy] {
+    energy->TakeOverUnit(UnitAsShown(*unit));
+    energy->exec();
+  });
+}
+
+void RegisterEnergyCalculator(Workbench& workbench, AhuWindow* unit) {
+  auto* energy = new EnergyWindow(workbench, workbench.dialog_parent());
+  workbench.commands().Register(kOpenEnergyCalculator, {"Kalkulatorzuyciaenergii1"},
+                                [energy] { energy->exec(); });
+  ConnectEnergyHandOver(unit, energy);
+}
+// ---- end of the energy-consumption calculator ----
 }  // namespace
 
 AhuWindow* RegisterAhuWindow(Workbench& workbench) {
@@ -85,8 +136,10 @@ AhuWindow* RegisterAhuWindow(Workbench& workbench) {
 }
 
 void RegisterCalculatorsModule(Workbench& workbench) {
-  RegisterSmallCalculators(workbench, RegisterAhuWindow(workbench));
+  AhuWindow* unit = RegisterAhuWindow(workbench);
+  RegisterSmallCalculators(workbench, unit);
   RegisterAcousticCalculator(workbench);
+  RegisterEnergyCalculator(workbench, unit);
 }
 
 }  // namespace orvanta

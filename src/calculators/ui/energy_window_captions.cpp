@@ -1,7 +1,6 @@
-// Caption rows of the windows not built yet, grouped by window. A window
-// that is built takes its group into its own <window>_captions.cpp and
-// registers it in its constructor; the group is then deleted here.
-#include "app/ui/captions_to_come.h"
+// Language texts of the energy-consumption calculator, in the order of the
+// language file.
+#include "calculators/ui/energy_window.h"
 
 namespace orvanta {
 namespace {
@@ -9,7 +8,6 @@ namespace {
 using namespace caption_kinds;
 
 constexpr CaptionRow kRows[] = {
-    // TForm21
     {759, "TForm21", "", W},
     {760, "TForm21", "GroupBox1", T},
     {761, "TForm21", "GroupBox4", T},
@@ -101,6 +99,6 @@ constexpr CaptionRow kRows[] = {
 
 }  // namespace
 
-std::span<const CaptionRow> CaptionRowsStillToCome() { return kRows; }
+std::span<const CaptionRow> EnergyWindowCaptionRows() { return kRows; }
 
 }  // namespace orvanta
