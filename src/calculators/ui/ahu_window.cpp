@@ -25,6 +25,7 @@
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
+#include "app/ui/kit/scrollable_body.h"
 #include "app/ui/kit/shared_commands.h"
 #include "app/ui/kit/window_picture.h"
 #include "app/ui/kit/workbench.h"
@@ -378,7 +379,7 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   energy->setToolTip("Przekaż dane do kalkulatora zużycia energii");
 
   // Layout: heading, switches, pictures, section groups, the lower row.
-  auto* top = new QVBoxLayout(this);
+  auto* top = new QVBoxLayout(ScrollableBody(this));
   top->addWidget(heading, 0, Qt::AlignHCenter);
   auto* switches = new QHBoxLayout;
   for (QCheckBox* c : {recovery_, mixing_, cooler_, heater_, humidifier_}) switches->addWidget(c);

@@ -17,6 +17,7 @@
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
+#include "app/ui/kit/scrollable_body.h"
 #include "calculators/ui/calc_form.h"
 
 namespace orvanta {
@@ -173,7 +174,7 @@ AirBalanceWindow::AirBalanceWindow(QWidget* parent) : QDialog(parent) {
   groups->addWidget(occupants_group_, 0, 0);
   groups->addWidget(air_changes_group_, 0, 0);
   groups->addWidget(standard_group_, 0, 0);
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QVBoxLayout(ScrollableBody(this));
   layout->addWidget(methods);
   layout->addLayout(groups, 1);
   layout->addWidget(results);
@@ -193,7 +194,6 @@ AirBalanceWindow::AirBalanceWindow(QWidget* parent) : QDialog(parent) {
   ShowMethod();
   ShowOccupantEdits();
   ShowRoomList();
-  resize(760, 520);
   ApplyLanguageTexts(this);
 }
 

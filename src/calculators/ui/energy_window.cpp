@@ -28,6 +28,7 @@
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
 #include "app/ui/kit/report_data_window.h"
+#include "app/ui/kit/scrollable_body.h"
 #include "app/ui/kit/window_picture.h"
 #include "app/ui/kit/workbench.h"
 #include "calculators/energy/energy_handover.h"
@@ -620,7 +621,7 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   cl->addWidget(months_);
 
   // ---- layout ----
-  auto* top = new QHBoxLayout(this);
+  auto* top = new QHBoxLayout(ScrollableBody(this));
   auto* left = new QVBoxLayout;
   left->addWidget(data);
   left->addStretch();
@@ -689,7 +690,6 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
       city_->setCurrentText(city_caption_->text());
     }
   });
-  resize(1560, 980);
 }
 
 void EnergyWindow::BuildTimetable(QGridLayout* grid, const QFont& font) {

@@ -10,6 +10,7 @@
 
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
+#include "app/ui/kit/scrollable_body.h"
 #include "calculators/heat_gains/water_surface.h"
 #include "calculators/ui/calc_form.h"
 
@@ -101,7 +102,7 @@ WaterSurfaceWindow::WaterSurfaceWindow(QWidget* parent) : QDialog(parent) {
   connect(compute, &QPushButton::clicked, this, &WaterSurfaceWindow::Compute);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QVBoxLayout(ScrollableBody(this));
   layout->addWidget(data);
   layout->addWidget(results);
   layout->addWidget(status_);

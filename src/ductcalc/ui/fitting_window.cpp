@@ -14,6 +14,7 @@
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
+#include "app/ui/kit/scrollable_body.h"
 #include "ductcalc/fitting_acoustics.h"
 #include "ductcalc/fitting_mass.h"
 #include "ductcalc/section_losses.h"
@@ -267,7 +268,7 @@ void FittingWindow::BuildControls() {
   buttons->addStretch();
   buttons->addWidget(confirm_button_);
   buttons->addWidget(cancel);
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QVBoxLayout(ScrollableBody(this));
   layout->addLayout(top);
   layout->addLayout(bands);
   layout->addLayout(buttons);

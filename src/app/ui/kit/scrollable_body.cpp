@@ -1,0 +1,66 @@
+#include "app/ui/kit/scrollable_body.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QFrame>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace orvanta {
+
+namespace {
+
+// Sizes the window on its first showing: the body's full size, at most the
+// screen's free area less the frame the window manager adds.
+class FirstShowSize : public QObject {
+ public:
+  FirstShowSize(QDialog* window, QScrollArea* area) : QObject(window), window_(window), area_(area) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Show && !sized_) {
+      sized_ = true;
+      const QWidget* body = area_->widget();
+      QSize want = body->sizeHint().expandedTo(body->minimumSizeHint());
+      const QMargins m = window_->layout()->contentsMargins();
+      want += QSize(m.left() + m.right(), m.top() + m.bottom());
+      if (const QScreen* screen = window_->screen()) {
+        constexpr int kFrame = 48;  // title bar and borders
+        const QSize room = screen->availableGeometry().size() - QSize(kFrame / 2, kFrame);
+        const int bar = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        // A scroll bar in one direction takes room from the other.
+        if (want.height() > room.height()) want.rwidth() += bar;
+        if (want.width() > room.width()) want.rheight() += bar;
+        want = want.boundedTo(room);
+      }
+      window_->resize(want);
+    }
+    return false;
+  }
+
+ private:
+  QDialog* window_;
+  QScrollArea* area_;
+  bool sized_ = false;
+};
+
+}  // namespace
+
+QWidget* ScrollableBody(QDialog* window) {
+  auto* area = new QScrollArea(window);
+  area->setObjectName("ScrollBox1");
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  auto* body = new QWidget(area);
+  area->setWidget(body);
+  auto* outer = new QVBoxLayout(window);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(area);
+  window->installEventFilter(new FirstShowSize(window, area));
+  return body;
+}
+
+}  // namespace orvanta

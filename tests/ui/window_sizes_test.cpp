@@ -1,0 +1,71 @@
+// Every window fits a 1366 x 768 screen (less the task bar): a window larger
+// than its screen cannot show its buttons. The large calculators scroll.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "app/settings_store.h"
+#include "app/ui/kit/scrollable_body.h"
+#include "app/ui/main_window.h"
+
+namespace orvanta {
+namespace {
+
+TEST(WindowSizes, EveryWindowFitsASmallScreen) {
+  MainWindow window(std::make_unique<MemoryStore>());
+  const QSize screen(1366, 768 - 40);
+  const QList<QDialog*> dialogs = window.findChildren<QDialog*>();
+  EXPECT_GT(dialogs.size(), 30);
+  for (QDialog* d : dialogs) {
+    d->ensurePolished();
+    const QSize need = d->layout() ? d->layout()->totalMinimumSize() : d->minimumSizeHint();
+    EXPECT_LE(need.width(), screen.width()) << d->objectName().toStdString();
+    EXPECT_LE(need.height(), screen.height()) << d->objectName().toStdString();
+  }
+}
+
+TEST(WindowSizes, ALargeWindowOpensAtTheScreensSizeWithScrollBars) {
+  MainWindow window(std::make_unique<MemoryStore>());
+  auto* energy = window.findChild<QDialog*>("TForm21");
+  ASSERT_NE(energy, nullptr);
+  auto* area = energy->findChild<QScrollArea*>("ScrollBox1");
+  ASSERT_NE(area, nullptr);
+  const QSize room = energy->screen()->availableGeometry().size();
+  const QSize body = area->widget()->minimumSizeHint();
+  ASSERT_TRUE(body.width() > room.width() || body.height() > room.height())
+      << "the test screen must be smaller than the energy window";
+  energy->show();
+  QApplication::processEvents();
+  EXPECT_LE(energy->width(), room.width());
+  EXPECT_LE(energy->height(), room.height());
+  // Everything is reachable: the scroll range covers what does not fit.
+  EXPECT_GE(area->verticalScrollBar()->maximum() + area->viewport()->height(), body.height());
+  EXPECT_GE(area->horizontalScrollBar()->maximum() + area->viewport()->width(), body.width());
+  energy->hide();
+
+}
+
+TEST(WindowSizes, AWindowThatFitsOpensAtItsFullSize) {
+  QDialog dialog;
+  auto* layout = new QVBoxLayout(ScrollableBody(&dialog));
+  auto* content = new QWidget;
+  content->setMinimumSize(420, 260);
+  layout->addWidget(content);
+  dialog.show();
+  QApplication::processEvents();
+  auto* area = dialog.findChild<QScrollArea*>("ScrollBox1");
+  ASSERT_NE(area, nullptr);
+  EXPECT_GE(content->width(), 420);
+  EXPECT_GE(content->height(), 260);
+  EXPECT_EQ(area->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+}
+
+}  // namespace
+}  // namespace orvanta
