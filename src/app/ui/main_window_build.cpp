@@ -324,15 +324,28 @@ void MainWindow::BuildToolbars(QWidget* central) {
   units_combo_->setMaximumWidth(80);
   units_box_->layout()->addWidget(units_combo_);
 
-  auto* links = group("GroupBox8", "");
+  // The links and the two output buttons stand two by two, so their texts
+  // stay whole on a narrow screen.
+  auto* links = new QGroupBox(top_bar_);
+  links->setObjectName("GroupBox8");
+  auto* grid = new QGridLayout(links);
+  grid->setContentsMargins(3, 1, 3, 1);
+  grid->setSpacing(1);
+  row->addWidget(links);
   QAction* knowledge = NewCommand("BitBtn12Click", "Wiedza");
   QAction* videos = NewCommand("BitBtn15Click", "YouTube");
-  links->layout()->addWidget(ToolButton(links, "BitBtn12", "Wiedza", knowledge));
-  links->layout()->addWidget(ToolButton(links, "BitBtn15", "YouTube", videos));
   QAction* chart_menu = NewCommand("BitBtn14Click", "POBIERZ WYKRES");
   QAction* report = NewCommand("BitBtn16Click", "CREATE RAPORT");
-  links->layout()->addWidget(ToolButton(links, "BitBtn14", "POBIERZ WYKRES", chart_menu));
-  links->layout()->addWidget(ToolButton(links, "BitBtn16", "CREATE RAPORT", report));
+  int cell = 0;
+  for (QToolButton* b : {ToolButton(links, "BitBtn12", "Wiedza", knowledge),
+                         ToolButton(links, "BitBtn15", "YouTube", videos),
+                         ToolButton(links, "BitBtn14", "POBIERZ WYKRES", chart_menu),
+                         ToolButton(links, "BitBtn16", "CREATE RAPORT", report)}) {
+    b->setMinimumHeight(20);
+    b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    grid->addWidget(b, cell / 2, cell % 2);
+    ++cell;
+  }
   row->addStretch(1);
 }
 
