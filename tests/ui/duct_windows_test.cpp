@@ -21,6 +21,7 @@
 #include <functional>
 
 #include "app/settings_store.h"
+#include "app/ui/kit/ui_texts.h"
 #include "app/ui/kit/file_dialogs.h"
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
@@ -113,7 +114,7 @@ TEST_F(DuctWindowsTest, MenuOpensTheSheetAndAStraightDuctGivesTheWorkedValues) {
   ASSERT_TRUE(menu->isEnabled());
   WhenShown("TForm15", [&](QWidget* sheet) {
     EXPECT_EQ(sheet, sheet_);
-    EXPECT_EQ(sheet->windowTitle(), Text(545) + " - bez nazwy.moh");
+    EXPECT_EQ(sheet->windowTitle(), Text(545) + " - " + UiText(UiTextId::UntitledDuctFile));  // "untitled.moh" in English
     Add("SpeedButton1", StraightDuct);
     Child<QPushButton>(sheet, "BitBtn2")->click();
   });

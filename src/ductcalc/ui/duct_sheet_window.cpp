@@ -25,6 +25,7 @@
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
 #include "app/ui/kit/report_data_window.h"
+#include "app/ui/kit/ui_texts.h"
 #include "ductcalc/acoustic_run.h"
 #include "ductcalc/duct_document.h"
 #include "ductcalc/fitting_catalogue.h"
@@ -252,7 +253,7 @@ void DuctSheetWindow::showEvent(QShowEvent* event) {
 
 void DuctSheetWindow::UpdateCaption() {
   const QString base = DuctText(kTextSheetCaption, "Kalkulator strat ciśnienia");
-  setWindowTitle(run_->path.isEmpty() ? base + " - bez nazwy.moh" : base + " - " + run_->path);
+  setWindowTitle(base + " - " + (run_->path.isEmpty() ? UiText(UiTextId::UntitledDuctFile) : run_->path));
 }
 
 void DuctSheetWindow::Refresh() {

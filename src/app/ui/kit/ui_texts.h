@@ -32,6 +32,7 @@ enum class UiTextId {
   NoBrowser = 1387,  // %1 the address
   OutOfLimits = 1388,  // %1 and %2 the limits
   SaveFirst = 1389,
+  UntitledDuctFile = 1390,
 };
 
 inline const char* UiTextDesign(UiTextId id) {
@@ -56,6 +57,7 @@ inline const char* UiTextDesign(UiTextId id) {
     case UiTextId::NoBrowser: return "Nie udało się otworzyć %1: brak przeglądarki lub połączenia z siecią.";
     case UiTextId::OutOfLimits: return "Wartość poza zakresem od %1 do %2.";
     case UiTextId::SaveFirst: return "Projekt zawiera niezapisane zmiany. Czy zapisać go najpierw?";
+    case UiTextId::UntitledDuctFile: return "bez nazwy.moh";
   }
   return "";
 }
