@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -133,6 +134,26 @@ TEST_F(DuctWindowsTest, MenuOpensTheSheetAndAStraightDuctGivesTheWorkedValues) {
   EXPECT_EQ(Cell(1, 0), "");
   // The sheet keeps its run after closing.
   EXPECT_EQ(sheet_->run().document.Count(), 1);
+}
+
+// A grille opens with its additional ζ chosen: one of the two "additional"
+// choices at a time, and the typed one enabled; the other radio buttons of
+// the window keep their own choice.
+TEST_F(DuctWindowsTest, AdditionalResistanceOrZetaIsOneChoice) {
+  Add("SpeedButton17", [](QWidget* f) {
+    auto* pressure = Child<QRadioButton>(f, "RadioButton1");
+    auto* zeta = Child<QRadioButton>(f, "RadioButton2");
+    EXPECT_TRUE(zeta->isChecked());
+    EXPECT_FALSE(pressure->isChecked());
+    EXPECT_TRUE(Child<QLineEdit>(f, "Edit10")->isEnabled());
+    EXPECT_FALSE(Child<QLineEdit>(f, "Edit7")->isEnabled());
+    EXPECT_TRUE(Child<QRadioButton>(f, "RadioButton3")->isChecked() ||
+                Child<QRadioButton>(f, "RadioButton4")->isChecked());
+    pressure->click();
+    EXPECT_FALSE(zeta->isChecked());
+    EXPECT_TRUE(Child<QLineEdit>(f, "Edit7")->isEnabled());
+    StraightDuct(f);
+  });
 }
 
 TEST_F(DuctWindowsTest, KindsSavedRenewedReopenedEditedAndDeleted) {

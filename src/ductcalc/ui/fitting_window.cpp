@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -177,6 +178,11 @@ void FittingWindow::BuildControls() {
   extra_zeta_radio_->setObjectName("RadioButton2");
   extra_zeta_edit_ = line("Edit10");
   add(extra_zeta_radio_, extra_zeta_edit_, 0, new QLabel(Utf("ζ [-]"), this));
+  // A group of their own: as plain siblings they would take part in the
+  // exclusivity of every radio button below the window.
+  auto* extra_choice = new QButtonGroup(this);
+  extra_choice->addButton(extra_pressure_radio_);
+  extra_choice->addButton(extra_zeta_radio_);
   material_combo_ = new QComboBox(this);
   material_combo_->setObjectName("ComboBox3");
   for (const DuctMaterial& m : kDuctMaterials) material_combo_->addItem(Utf(m.name));
