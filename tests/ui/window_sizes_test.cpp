@@ -8,10 +8,11 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWidget>
 #include <QVBoxLayout>
 
 #include "app/settings_store.h"
-#include "app/ui/kit/scrollable_body.h"
+#include "app/ui/kit/fit_to_screen.h"
 #include "app/ui/main_window.h"
 
 namespace orvanta {
@@ -49,6 +50,16 @@ TEST(WindowSizes, ALargeWindowOpensAtTheScreensSizeWithScrollBars) {
   EXPECT_GE(area->horizontalScrollBar()->maximum() + area->viewport()->width(), body.width());
   energy->hide();
 
+}
+
+TEST(WindowSizes, AnInitialSizeIsKeptWithinTheScreen) {
+  QWidget w;
+  const QSize room = w.screen()->availableGeometry().size();
+  ResizeWithinScreen(&w, {room.width() + 500, 300});
+  EXPECT_LT(w.width(), room.width());
+  EXPECT_EQ(w.height(), 300);
+  ResizeWithinScreen(&w, {400, 300});
+  EXPECT_EQ(w.size(), QSize(400, 300));
 }
 
 TEST(WindowSizes, AWindowThatFitsOpensAtItsFullSize) {

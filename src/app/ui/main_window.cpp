@@ -21,17 +21,18 @@
 #include <cmath>
 
 #include "app/ui/chart_settings_window.h"
-#include "chart/ui/chart_view.h"
 #include "app/ui/kit/data_dir.h"
+#include "app/ui/kit/fit_to_screen.h"
 #include "app/ui/kit/language.h"
-#include "app/ui/kit/project_history.h"
-#include "app/ui/kit/ui_texts.h"
 #include "app/ui/kit/locale_numbers.h"
-#include "app/ui/news_window.h"
+#include "app/ui/kit/project_history.h"
 #include "app/ui/kit/qsettings_store.h"
+#include "app/ui/kit/ui_texts.h"
+#include "app/ui/modules.h"
+#include "app/ui/news_window.h"
 #include "chart/geometry.h"
 #include "chart/renderer.h"
-#include "app/ui/modules.h"
+#include "chart/ui/chart_view.h"
 #include "chart/ui/qt_canvas.h"
 #include "psychro/number_text.h"
 
@@ -81,7 +82,7 @@ MainWindow::MainWindow(std::unique_ptr<KeyValueStore> store, QWidget* parent)
   connect(this, &MainWindow::ProjectReplaced, &events_, &WorkbenchEvents::projectReplaced);
   connect(this, &MainWindow::UnitSystemChanged, &events_, &WorkbenchEvents::unitSystemChanged);
   RegisterModules(*this);  // the subsystems' windows and commands
-  resize(1280, 860);
+  ResizeWithinScreen(this, {1280, 860});
 }
 
 MainWindow::~MainWindow() = default;

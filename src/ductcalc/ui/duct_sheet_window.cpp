@@ -19,6 +19,7 @@
 
 #include "app/ui/kit/data_dir.h"
 #include "app/ui/kit/file_dialogs.h"
+#include "app/ui/kit/fit_to_screen.h"
 #include "app/ui/kit/hand_overs.h"
 #include "app/ui/kit/help_links.h"
 #include "app/ui/kit/language.h"
@@ -204,7 +205,7 @@ DuctSheetWindow::DuctSheetWindow(QWidget* parent)
   layout->addLayout(sheet, 1);
   layout->addLayout(totals);
   layout->addWidget(group);
-  resize(1400, 640);
+  ResizeWithinScreen(this, {1400, 640});
 
   basic_data_ = new BasicDataWindow(*run_, this);
   palette_ = new FittingPalette(this);

@@ -1,4 +1,4 @@
-#include "app/ui/kit/scrollable_body.h"
+#include "app/ui/kit/fit_to_screen.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -14,6 +14,14 @@ namespace orvanta {
 
 namespace {
 
+constexpr int kFrame = 48;  // title bar and borders
+
+QSize Room(const QWidget* window) {
+  const QScreen* screen = window->screen();
+  if (!screen) return {};
+  return screen->availableGeometry().size() - QSize(kFrame / 2, kFrame);
+}
+
 // Sizes the window on its first showing: the body's full size, at most the
 // screen's free area less the frame the window manager adds.
 class FirstShowSize : public QObject {
@@ -27,9 +35,7 @@ class FirstShowSize : public QObject {
       QSize want = body->sizeHint().expandedTo(body->minimumSizeHint());
       const QMargins m = window_->layout()->contentsMargins();
       want += QSize(m.left() + m.right(), m.top() + m.bottom());
-      if (const QScreen* screen = window_->screen()) {
-        constexpr int kFrame = 48;  // title bar and borders
-        const QSize room = screen->availableGeometry().size() - QSize(kFrame / 2, kFrame);
+      if (const QSize room = Room(window_); room.isValid()) {
         const int bar = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         // A scroll bar in one direction takes room from the other.
         if (want.height() > room.height()) want.rwidth() += bar;
@@ -48,6 +54,11 @@ class FirstShowSize : public QObject {
 };
 
 }  // namespace
+
+void ResizeWithinScreen(QWidget* window, QSize size) {
+  const QSize room = Room(window);
+  window->resize(room.isValid() ? size.boundedTo(room) : size);
+}
 
 QWidget* ScrollableBody(QDialog* window) {
   auto* area = new QScrollArea(window);
