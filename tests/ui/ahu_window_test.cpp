@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -235,6 +236,7 @@ TEST_F(AhuWindowTest, WinterCaseThroughTheWindow) {
 
 // Summer from a city: the design hour of the city's year, ranked by enthalpy.
 TEST_F(AhuWindowTest, SummerCaseFromACity) {
+  Trigger("STREFAKLIMATYCZNAIII1");  // a winter zone first: the caption must not keep it
   Child<QRadioButton>("RadioButton2")->click();
   Trigger("WGMIASTA2");
   auto* cities = Child<QComboBox>("ComboBox2");
@@ -248,6 +250,7 @@ TEST_F(AhuWindowTest, SummerCaseFromACity) {
   const DesignHour hour = SelectDesignHour(year.hours, DesignSeason::Summer, main_.settings().chart.pb);
   EXPECT_EQ(Edit("Edit2")->text(), UiNumberText(hour.t));
   EXPECT_EQ(Edit("Edit4")->text(), UiNumberText(hour.rh));
+  EXPECT_EQ(Child<QGroupBox>("GroupBox8")->title(), Text(227) + "WARSZAWA");
   EXPECT_GT(hour.t, 20);
   Type("Edit34", "50");
   Type("Edit35", "0");
@@ -373,6 +376,46 @@ TEST_F(AhuWindowTest, PictureOfTheWindowIsSavedAndOffered) {
 TEST_F(AhuWindowTest, DrawSwitchCaptionFollowsThePointName) {
   Type("Edit40", "OUT");
   EXPECT_EQ(Child<QCheckBox>("CheckBox5")->text(), Text(161) + " \"OUT" + Text(225));
+}
+
+// The program builds its windows before it loads the stored language: the
+// drawing switches and the colour legend must take the texts loaded later.
+TEST_F(AhuWindowTest, DrawSwitchCaptionsAndLegendFollowALanguageLoadedLater) {
+  ASSERT_TRUE(LoadLanguage(1));
+  EXPECT_EQ(Child<QCheckBox>("CheckBox5")->text(), "RYSUJ PUNKT \"Z\" NA WYKRESIE");
+  EXPECT_EQ(Child<QCheckBox>("CheckBox10")->text(), "RYSUJ PUNKT \"W\" NA WYKRESIE");
+  EXPECT_EQ(Child<QLabel>("LegendInputText")->text(), "wpisane");
+  EXPECT_EQ(Child<QLabel>("LegendComputedText")->text(), "obliczone");
+  ASSERT_TRUE(LoadLanguage(2));
+  EXPECT_EQ(Child<QCheckBox>("CheckBox5")->text(), "DRAW POINT \"Z\" ON THE CHART");
+  EXPECT_EQ(Child<QCheckBox>("CheckBox9")->text(), "DRAW POINT \"N+\" ON THE CHART");
+  EXPECT_EQ(Child<QLabel>("LegendInputText")->text(), "typed");
+  EXPECT_EQ(Child<QLabel>("LegendComputedText")->text(), "computed");
+  EXPECT_EQ(Child<QLineEdit>("Edit47")->toolTip(), "Computed value");
+}
+
+// A word in an efficiency or the recirculation is reported; a box being
+// emptied or a sign being typed is not.
+TEST_F(AhuWindowTest, WordTypedIntoEfficiencyOrRecirculationIsReported) {
+  Trigger("STREFAKLIMATYCZNAIII1");
+  ASSERT_NE(Edit("Edit1")->text(), "");
+  Type("Edit34", "6o");
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA info");
+  EXPECT_EQ(messages_.shown()[0].text, "'6o' is not a valid number.");
+  EXPECT_EQ(Edit("Edit1")->text(), "");  // nothing computed from it
+  Type("Edit34", "");
+  Type("Edit36", "-");
+  Type("Edit35", "x");  // other inputs only empty the outputs
+  EXPECT_EQ(messages_.shown().size(), 1u);
+  Type("Edit36", "2O");
+  ASSERT_EQ(messages_.shown().size(), 2u);
+  EXPECT_EQ(messages_.shown()[1].text, "'2O' is not a valid number.");
+  Type("Edit34", "60");
+  Type("Edit35", "50");
+  Type("Edit36", "20");
+  EXPECT_NE(Edit("Edit1")->text(), "");
+  EXPECT_EQ(messages_.shown().size(), 2u);
 }
 
 }  // namespace

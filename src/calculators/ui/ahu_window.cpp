@@ -15,9 +15,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <tuple>
 
 #include "app/ui/kit/data_dir.h"
 #include "app/ui/kit/file_dialogs.h"
@@ -94,6 +96,11 @@ constexpr MenuZone kSummerZones[] = {
     {"STREFAKLIMATYCZNAIte16fi1001", "STREFA KLIMATYCZNA  I      [te=+28; fi=52%]", "28", "52"},
     {"STREFAKLIMATYCZNAIte28fi521", "STREFA KLIMATYCZNA  II     [te=+30; fi=45%]", "30", "45"},
 };
+
+bool NumberBeingTyped(const QString& text) {
+  static const QStringList kStarts = {"", "-", "+", ".", ",", "-.", "-,", "+.", "+,"};
+  return kStarts.contains(text.trimmed());
+}
 
 // Outputs emptied when a number cannot be used (all but Edit6, Edit63, Edit64).
 const char* const kOutputEdits[] = {
@@ -327,6 +334,10 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
     QCheckBox* b = box;
     UpdateDrawCaption(b, e->text());
     connect(e, &QLineEdit::textChanged, this, [this, b](const QString& t) { UpdateDrawCaption(b, t); });
+    // The caption is made of language texts: it follows a language loaded
+    // after the window was built (the program builds its windows first).
+    connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, b,
+            [this, b, e] { UpdateDrawCaption(b, e->text()); });
   }
   auto* drawing = new QGroupBox(this);
   drawing->setObjectName("GroupBox2");
@@ -413,8 +424,28 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   side->addWidget(export_button, 3, 1);
   side->addWidget(help, 4, 0);
   side->addWidget(close, 4, 1);
-  side->addWidget(legend_in, 5, 0, Qt::AlignLeft);
-  side->addWidget(legend_out, 5, 1, Qt::AlignLeft);
+  // The boxes alone do not say which colour is which: a word beside each.
+  auto* legend_in_text = new QLabel(this);
+  legend_in_text->setObjectName("LegendInputText");
+  auto* legend_out_text = new QLabel(this);
+  legend_out_text->setObjectName("LegendComputedText");
+  const auto legend_texts = [legend_in, legend_out, legend_in_text, legend_out_text] {
+    const bool polish = calcui::PolishTexts();
+    legend_in_text->setText(polish ? "wpisane" : "typed");
+    legend_out_text->setText(polish ? "obliczone" : "computed");
+    legend_in->setToolTip(polish ? "Wartość podana przez użytkownika" : "Value given by the user");
+    legend_out->setToolTip(polish ? "Wartość obliczona" : "Computed value");
+  };
+  legend_texts();
+  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, legend_texts);
+  for (auto [box, text, column] : {std::tuple{legend_in, legend_in_text, 0}, std::tuple{legend_out, legend_out_text, 1}}) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    row->addWidget(box);
+    row->addWidget(text);
+    row->addStretch();
+    side->addLayout(row, 5, column);
+  }
   side->setRowStretch(6, 1);
   lower->addLayout(side);
   top->addLayout(lower);
@@ -429,6 +460,10 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
     QLineEdit* e = edits_[n];
     connect(e, &QLineEdit::textChanged, this, [this, e, n] {
       const std::optional<double> v = ParseTypedNumber(e->text());
+      // A word typed into an efficiency or the recirculation is said at once;
+      // an empty box or a lone sign or separator is a number being typed.
+      if (!v && !NumberBeingTyped(e->text()))
+        Messages::Warning(this, calcui::kInfoCaption, calcui::InvalidNumberText(e->text()));
       if (v && *v > 100) e->setText("100");
       if (QString(n) == "Edit34" && v) draw_recovery_->setChecked(*v != 0);
       Compute();
@@ -813,6 +848,8 @@ void AhuWindow::LoadCity(const QString& city) {
                                            workbench_.pressure());
   edits_["Edit2"]->setText(UiNumberText(hour.t));
   edits_["Edit4"]->setText(UiNumberText(hour.rh));
+  // The caption says what the outdoor state now is, not the zone chosen before.
+  findChild<QGroupBox*>("GroupBox8")->setTitle(Text(summer_->isChecked() ? kTextSummerCase : kTextWinterCase) + city);
   Compute();
 }
 
