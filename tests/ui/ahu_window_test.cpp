@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
@@ -394,6 +395,23 @@ TEST_F(AhuWindowTest, DrawSwitchCaptionsAndLegendFollowALanguageLoadedLater) {
   EXPECT_EQ(Child<QLineEdit>("Edit47")->toolTip(), "Computed value");
 }
 
+// The exhaust position is a choice, not a caption: it shows "Wywiew dołem"
+// selected at the start and keeps "Wywiew górą" through a language change.
+TEST_F(AhuWindowTest, ExhaustPositionKeepsItsChoiceThroughALanguageChange) {
+  auto* position = Child<QComboBox>("ComboBox1");
+  EXPECT_EQ(position->currentIndex(), 0);
+  EXPECT_EQ(position->currentText(), "Exhaust at the bottom");
+  position->setCurrentIndex(1);
+  ASSERT_TRUE(LoadLanguage(1));
+  EXPECT_EQ(position->currentIndex(), 1);
+  EXPECT_EQ(position->currentText(), "Wywiew górą");
+  ASSERT_TRUE(LoadLanguage(2));
+  EXPECT_EQ(position->currentText(), "Exhaust at the top");
+  SummerUnit();
+  Child<QPushButton>("BitBtn3")->click();
+  EXPECT_EQ(ProjectPoints(), (QStringList{"Z", "R", "M", "CH", "N+", "W", "P"}));
+}
+
 // A word in an efficiency or the recirculation is reported; a box being
 // emptied or a sign being typed is not.
 TEST_F(AhuWindowTest, WordTypedIntoEfficiencyOrRecirculationIsReported) {
@@ -416,6 +434,19 @@ TEST_F(AhuWindowTest, WordTypedIntoEfficiencyOrRecirculationIsReported) {
   Type("Edit36", "20");
   EXPECT_NE(Edit("Edit1")->text(), "");
   EXPECT_EQ(messages_.shown().size(), 2u);
+}
+
+// On a 1366 pixels wide screen the whole chain, the mode switches and the
+// buttons are seen side by side; only the height may need scrolling.
+TEST_F(AhuWindowTest, ChainAndButtonsFitTheWidthOfASmallScreen) {
+  auto* area = unit_->findChild<QScrollArea*>("ScrollBox1");
+  ASSERT_NE(area, nullptr);
+  unit_->ensurePolished();
+  const int body = area->widget()->minimumSizeHint().width();
+  EXPECT_LE(body, 1366 - 40) << body;
+  ASSERT_TRUE(LoadLanguage(1));  // the Polish captions are no wider
+  EXPECT_LE(area->widget()->minimumSizeHint().width(), 1366 - 40);
+  ASSERT_TRUE(LoadLanguage(2));
 }
 
 }  // namespace

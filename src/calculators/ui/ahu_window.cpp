@@ -127,9 +127,11 @@ void AhuWindow::SetComputed(QLineEdit* e, bool computed) {
   e->setStyleSheet(computed ? kComputedStyle : kInputStyle);
 }
 
-// A group of rows "unit label + edit"; the edits' long names are their hints.
+// A group of rows "edit + unit", a row caption beside the edit or, in the
+// narrow columns of the chain, above it; the edits' long names are their hints.
 QGroupBox* AhuWindow::MakeGroup(const QString& name, const QString& caption,
-                                std::initializer_list<std::pair<const char*, const char*>> rows) {
+                                std::initializer_list<std::pair<const char*, const char*>> rows,
+                                bool labels_above) {
   auto* group = new QGroupBox(caption, this);
   group->setObjectName(name);
   auto* grid = new QGridLayout(group);
@@ -153,10 +155,14 @@ QGroupBox* AhuWindow::MakeGroup(const QString& name, const QString& caption,
     if (caption != kRowLabels.end()) {
       auto* l = new QLabel(QString::fromUtf8(caption->second), group);
       l->setObjectName(caption->first);
-      grid->addWidget(l, row, 0);
+      if (labels_above)
+        grid->addWidget(l, row++, 0, 1, 2);
+      else
+        grid->addWidget(l, row, 0);
     }
-    grid->addWidget(e, row, 1);
-    grid->addWidget(new QLabel(QString::fromUtf8(unit), group), row, 2);
+    const int column = labels_above ? 0 : 1;
+    grid->addWidget(e, row, column);
+    grid->addWidget(new QLabel(QString::fromUtf8(unit), group), row, column + 1);
     ++row;
   }
   grid->setRowStretch(row, 1);
@@ -219,20 +225,20 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   QGroupBox* recovery = MakeGroup("GroupBox3", "REKUPERATOR",
                                   {{"Edit7", "°C"}, {"Edit8", "kg/kg"}, {"Edit9", "%"}, {"Edit10", "kg/m³"},
                                    {"Edit34", "% ηt"}, {"Edit35", "% ηx"}, {"Edit28", "kW"}, {"Edit48", "kW"},
-                                   {"Edit41", ""}});
+                                   {"Edit41", ""}}, true);
   QGroupBox* mixing = MakeGroup("GroupBox4", "KOMORA MIESZANIA",
                                 {{"Edit12", "°C"}, {"Edit13", "kg/kg"}, {"Edit14", "%"}, {"Edit15", "kg/m³"},
                                  {"Edit36", "%"}, {"Edit37", "m³/h"}, {"Edit27", "kW"}, {"Edit49", "kW"},
-                                 {"Edit42", ""}});
+                                 {"Edit42", ""}}, true);
   QGroupBox* cooler = MakeGroup("GroupBox5", "CHŁODNICA POWIETRZA",
                                 {{"Edit50", "°C"}, {"Edit51", "°C ts"}, {"Edit52", "kg/kg"}, {"Edit53", "%"},
                                  {"Edit54", "kg/m³"}, {"Edit55", "kW"}, {"Edit56", "kW"}, {"Edit62", "kg/h"},
-                                 {"Edit11", ""}});
+                                 {"Edit11", ""}}, true);
   QGroupBox* heater = MakeGroup("GroupBox6", "NAGRZEWNICA POWIETRZA",
                                 {{"Edit17", "°C"}, {"Edit18", "kg/kg"}, {"Edit19", "%"}, {"Edit20", "kg/m³"},
-                                 {"Edit21", "kW"}});
+                                 {"Edit21", "kW"}}, true);
   QGroupBox* humid = MakeGroup("GroupBox10", "NAWILŻACZ PAROWY/ZYSKI WILGOCI", {{"Edit38", "kg/h"}, {"Edit57", ""}});
-  QGroupBox* supply = MakeGroup("GroupBox7", "NAWIEW", {{"Edit16", "m³/h"}, {"Edit6", "°C"}, {"Edit43", ""}});
+  QGroupBox* supply = MakeGroup("GroupBox7", "NAWIEW", {{"Edit16", "m³/h"}, {"Edit6", "°C"}, {"Edit43", ""}}, true);
   QGroupBox* exhaust = MakeGroup("GroupBox9", "WYWIEW",
                                  {{"Edit22", "m³/h"}, {"Edit23", "°C"}, {"Edit24", "kg/kg"}, {"Edit25", "%"},
                                   {"Edit26", "kg/m³"}, {"Edit58", "kJ/kg"}, {"Edit44", ""}, {"Edit61", ""}});
@@ -448,6 +454,7 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   }
   side->setRowStretch(6, 1);
   lower->addLayout(side);
+  lower->addStretch(1);  // the groups keep their width on a wide screen
   top->addLayout(lower);
 
   results_ = new AhuResultsWindow(this);
@@ -557,6 +564,14 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
 
   UpdateSections();
   ApplyLanguageTexts(this);
+  // The language texts leave the exhaust position with nothing selected (the
+  // combo's own text is its first item): keep the user's choice selected.
+  connect(exhaust_position_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index >= 0) exhaust_at_top_ = index == 1;
+  });
+  const auto keep_exhaust_position = [this] { exhaust_position_->setCurrentIndex(exhaust_at_top_ ? 1 : 0); };
+  keep_exhaust_position();
+  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, keep_exhaust_position);
   Compute();
 }
 
