@@ -200,6 +200,28 @@ TEST_F(AhuWindowTest, WinterCaseThroughTheWindow) {
   ExpectOutputsOf(in);
   EXPECT_EQ(Edit("Edit24")->text(), Dec("0.00579"));
   EXPECT_EQ(Edit("Edit26")->text(), Dec("1.198"));
+  // Every field by hand at pb = 101300 Pa. Vrec = 200, Vfs = Vex = 800,
+  // ρs* = ρ(20, xw) = ρw. Outdoor: xcz = 0.622·125.4/(101300 − 125.4) = 0.00077,
+  // ρcz = 1.392, Vcz = 800·ρs*/ρcz = 688.75. Recovery: trot = −20 + 0.6·(20·800 + 20·800)/800 = 4,
+  // k = ηx (equal flows): xrot = 0.5·(xcz + xw) = 0.00328, φ = 65.36 %, ρ = 1.269;
+  // Vcz/3600·1.005·ρcz·24 = 6.4 kW, with irot − icz 8.1 kW. Mixing by mass
+  // (200·ρw, 800·ρs*): trec = (200·20 + 800·4)/1000 = 7.2; xrec = (800·xrot + 200·xw)/1000
+  // = 0.00378, φ = 60.31 %, ρ = 1.255; 200/3600·1.005·ρw·(20 − 4) = 1.1 kW, total 1.5 kW.
+  // Supply at 20 °C with xrec: φ = 26.2 %, ρn = 1.2; heater Vcz/3600·1.005·ρcz·16 +
+  // 200/3600·1.005·ρn·0 = 4.28 kW; steam 1000·ρn·(xw − xn) = 2.41 kg/h.
+  // Discharge: twy = −20 + 0.4·40 = −4, xwy = xcz + 0.5·(xw − xcz) above x″(−4) = 0.0028:
+  // 100 %, ρ = 1.308, Vwy = 800·ρw/ρwy = 733.18, condensate (xwy − x″)·800·ρwy = 0.5.
+  const std::pair<const char*, const char*> by_hand[] = {
+      {"Edit1", "688.75"},  {"Edit3", "0.00077"},  {"Edit5", "1.392"},   {"Edit7", "4"},
+      {"Edit8", "0.00328"}, {"Edit9", "65.36"},    {"Edit10", "1.269"},  {"Edit28", "6.4"},
+      {"Edit48", "8.1"},    {"Edit12", "7.2"},     {"Edit13", "0.00378"}, {"Edit14", "60.31"},
+      {"Edit15", "1.255"},  {"Edit37", "200"},     {"Edit27", "1.1"},    {"Edit49", "1.5"},
+      {"Edit18", "0.00378"}, {"Edit19", "26.2"},   {"Edit20", "1.2"},    {"Edit21", "4.28"},
+      {"Edit38", "2.41"},   {"Edit29", "733.18"},  {"Edit30", "-4"},     {"Edit31", "0.0028"},
+      {"Edit32", "100"},    {"Edit33", "1.308"},   {"Edit39", "0.5"},
+  };
+  ASSERT_EQ(main_.settings().chart.pb, 101300);
+  for (const auto& [name, text] : by_hand) EXPECT_EQ(Edit(name)->text(), Dec(text)) << name;
   // No cooler temperatures: the cooler shows 0 kW and the supply keeps xrec.
   EXPECT_EQ(Edit("Edit55")->text(), "0");
   EXPECT_EQ(Edit("Edit56")->text(), "0");
@@ -444,6 +466,9 @@ TEST_F(AhuWindowTest, ChainAndButtonsFitTheWidthOfASmallScreen) {
   unit_->ensurePolished();
   const int body = area->widget()->minimumSizeHint().width();
   EXPECT_LE(body, 1366 - 40) << body;
+  // Also with the longest design-case caption, a climate zone's.
+  Trigger("STREFAKLIMATYCZNAIII1");
+  EXPECT_LE(area->widget()->minimumSizeHint().width(), 1366 - 40);
   ASSERT_TRUE(LoadLanguage(1));  // the Polish captions are no wider
   EXPECT_LE(area->widget()->minimumSizeHint().width(), 1366 - 40);
   ASSERT_TRUE(LoadLanguage(2));

@@ -299,7 +299,8 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
     auto* v = new QGridLayout(design);
     v->addWidget(winter_, 0, 0);
     v->addWidget(summer_, 0, 1);
-    v->addWidget(cities_, 1, 0, 1, 2);
+    v->addWidget(cities_, 0, 2);
+    v->setColumnStretch(2, 1);
   }
 
   // Climate menus.
@@ -397,11 +398,18 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
 
   // Layout: heading, switches, pictures, section groups, the lower row.
   auto* top = new QVBoxLayout(ScrollableBody(this));
-  top->addWidget(heading, 0, Qt::AlignHCenter);
+  // The design case sits beside the heading: its caption grows with the
+  // chosen climate zone and has the room there.
+  auto* head = new QHBoxLayout;
+  auto* heading_and_switches = new QVBoxLayout;
+  heading_and_switches->addWidget(heading, 0, Qt::AlignHCenter);
   auto* switches = new QHBoxLayout;
   for (QCheckBox* c : {recovery_, mixing_, cooler_, heater_, humidifier_}) switches->addWidget(c);
   switches->addStretch();
-  top->addLayout(switches);
+  heading_and_switches->addLayout(switches);
+  head->addLayout(heading_and_switches, 1);
+  head->addWidget(design, 0, Qt::AlignTop);
+  top->addLayout(head);
   auto* chain = new QGridLayout;
   chain->setHorizontalSpacing(4);
   BuildPictures(chain);
@@ -416,7 +424,6 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   auto* modes = new QVBoxLayout;
   modes->addWidget(exhaust_params);
   modes->addWidget(gains);
-  modes->addWidget(design);
   modes->addStretch();
   lower->addLayout(modes);
   lower->addWidget(drawing, 0, Qt::AlignTop);
