@@ -221,7 +221,7 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   // Groups of the sections.
   QGroupBox* outdoor = MakeGroup("GroupBox1", "CZERPNIA",
                                  {{"Edit2", "°C"}, {"Edit4", "%"}, {"Edit3", "kg/kg"}, {"Edit5", "kg/m³"},
-                                  {"Edit1", "m³/h"}, {"Edit40", ""}});
+                                  {"Edit1", "m³/h"}, {"Edit40", ""}}, true);
   QGroupBox* recovery = MakeGroup("GroupBox3", "REKUPERATOR",
                                   {{"Edit7", "°C"}, {"Edit8", "kg/kg"}, {"Edit9", "%"}, {"Edit10", "kg/m³"},
                                    {"Edit34", "% ηt"}, {"Edit35", "% ηx"}, {"Edit28", "kW"}, {"Edit48", "kW"},
