@@ -402,6 +402,21 @@ TEST_F(AhuWindowTest, DrawSwitchCaptionFollowsThePointName) {
   EXPECT_EQ(Child<QCheckBox>("CheckBox5")->text(), Text(161) + " \"OUT" + Text(225));
 }
 
+// Without a heater the supply leaves at the temperature of the last section
+// that worked: the cooler's outlet only when it computed.
+TEST_F(AhuWindowTest, SupplyTemperatureWithoutHeaterIsThatOfTheLastWorkingSection) {
+  Trigger("STREFAKLIMATYCZNAIII1");
+  Type("Edit36", "20");
+  Child<QCheckBox>("CheckBox3")->setChecked(false);
+  Type("Edit50", "14");  // no surface temperature: the cooler does nothing
+  EXPECT_EQ(Edit("Edit55")->text(), "0");
+  EXPECT_EQ(Edit("Edit17")->text(), Edit("Edit12")->text());
+  EXPECT_EQ(Edit("Edit6")->text(), Edit("Edit12")->text());
+  Type("Edit51", "8");
+  EXPECT_EQ(Edit("Edit6")->text(), "14");
+  EXPECT_EQ(Edit("Edit17")->text(), "14");
+}
+
 // The program builds its windows before it loads the stored language: the
 // drawing switches and the colour legend must take the texts loaded later.
 TEST_F(AhuWindowTest, DrawSwitchCaptionsAndLegendFollowALanguageLoadedLater) {

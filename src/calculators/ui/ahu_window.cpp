@@ -829,11 +829,12 @@ void AhuWindow::ShowOutputs() {
   set("Edit32", s.wy.phi * 100, 2);
   set("Edit33", s.wy.rho, 3);
   set("Edit39", s.discharge_condensate, 2);
-  // The supply group shows the temperature of the last section before it.
+  // The supply group shows the temperature of the last section before it; a
+  // cooler missing its surface temperature cools nothing and is passed over.
   QString shown;
   if (heater_->isChecked())
     shown = edits_["Edit17"]->text();
-  else if (cooler_->isChecked() && !edits_["Edit50"]->text().isEmpty())
+  else if (s.cooler_computed)
     shown = edits_["Edit50"]->text();
   else if (mixing_->isChecked())
     shown = edits_["Edit12"]->text();
