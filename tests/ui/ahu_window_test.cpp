@@ -258,6 +258,42 @@ TEST_F(AhuWindowTest, WinterCaseThroughTheWindow) {
   EXPECT_EQ(Edit("Edit36")->text(), "100");
 }
 
+// Summer, zone II (30 °C, 45 %): recovery 50 % / 0 %, recirculation 20 %, cooler
+// to 14 °C on an 8 °C surface, reheat to 18 °C, room 24 °C / 50 %. By hand at
+// pb = 101300 Pa: xw = 0.00929, ρs* = ρ(18, xw) = 1.20403; xcz = 0.01194, ρcz = 1.155,
+// Vcz = 800·ρs*/ρcz = 834.28. Outdoor above the room: trot = 30 − 6·0.5 = 27, xrot = xcz;
+// Vcz/3600·1.005·ρcz·(27 − 30) = −0.8 kW. Mixing (200·ρw with 834.28·ρcz):
+// trec = 26.41, xrec = (800·xcz + 200·xw)/1000 = 0.01141. Cooler: x″(8) = 0.006654,
+// xch = x″ + (14 − 8)/(26.41 − 8)·(xrec − x″) = 0.0082; m = 1000·ρs*:
+// m/3600·(irec − ich) = 6.97 kW, m/3600·1.005·(26.41 − 14) = 4.17 kW,
+// m·(xrec − xch) = 3.9 kg/h. Reheat 1000/3600·ρ(18, xch)·1.005·4 = 1.35 kW;
+// room moisture 1000·1.205·(xw − xch) = 1.31 kg/h. Discharge: twy = 30 − 0.5·6 = 27, xwy = xw.
+TEST_F(AhuWindowTest, SummerZoneCaseThroughTheWindow) {
+  Child<QRadioButton>("RadioButton2")->click();
+  Trigger("STREFAKLIMATYCZNAIte28fi521");
+  EXPECT_EQ(Edit("Edit2")->text(), "30");
+  EXPECT_EQ(Edit("Edit4")->text(), "45");
+  EXPECT_EQ(Child<QGroupBox>("GroupBox8")->title(), Text(227) + Text(223));
+  for (auto [name, text] : {std::pair{"Edit34", "50"}, {"Edit35", "0"}, {"Edit36", "20"}, {"Edit17", "18"},
+                            {"Edit23", "24"}, {"Edit25", "50"}, {"Edit50", "14"}, {"Edit51", "8"}})
+    Type(name, text);
+  const std::pair<const char*, const char*> by_hand[] = {
+      {"Edit1", "834.28"}, {"Edit3", "0.01194"}, {"Edit5", "1.155"}, {"Edit7", "27"},
+      {"Edit8", "0.01194"}, {"Edit9", "53.55"}, {"Edit10", "1.166"}, {"Edit28", "-0.8"},
+      {"Edit48", "-0.8"}, {"Edit12", "26.41"}, {"Edit13", "0.01141"}, {"Edit14", "53.03"},
+      {"Edit15", "1.169"}, {"Edit37", "200"}, {"Edit27", "-0.2"}, {"Edit49", "-0.6"},
+      {"Edit52", "0.0082"}, {"Edit53", "82.54"}, {"Edit54", "1.222"}, {"Edit55", "6.97"},
+      {"Edit56", "4.17"}, {"Edit62", "3.9"}, {"Edit18", "0.0082"}, {"Edit19", "63.93"},
+      {"Edit20", "1.205"}, {"Edit21", "1.35"}, {"Edit38", "1.31"}, {"Edit24", "0.00929"},
+      {"Edit26", "1.18"}, {"Edit29", "808.08"}, {"Edit30", "27"}, {"Edit31", "0.00929"},
+      {"Edit32", "41.85"}, {"Edit33", "1.168"}, {"Edit39", "0"},
+  };
+  ASSERT_EQ(main_.settings().chart.pb, 101300);
+  for (const auto& [name, text] : by_hand) EXPECT_EQ(Edit(name)->text(), Dec(text)) << name;
+  EXPECT_EQ(Edit("Edit6")->text(), "18");
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
 // Summer from a city: the design hour of the city's year, ranked by enthalpy.
 TEST_F(AhuWindowTest, SummerCaseFromACity) {
   Trigger("STREFAKLIMATYCZNAIII1");  // a winter zone first: the caption must not keep it
