@@ -91,6 +91,8 @@ TEST(ClimateYearReader, DamagedLineIsNamedAndTheYearRefused) {
       {"500 1 21 19 inf 80", ClimateFileError::NotANumber},
       {"500 1 21 19 nan 80", ClimateFileError::NotANumber},
       {"500 1 21 19 1e3 80", ClimateFileError::NotANumber},
+      {"500 1 21 19 +-2.5 80", ClimateFileError::NotANumber},  // two signs
+      {"500 1 21 +-19 2.5 80", ClimateFileError::NotANumber},
       {"500 1 21 19 2.5 80.5", ClimateFileError::NotANumber},  // humidity is an integer
       {"500.0 1 21 19 2.5 80", ClimateFileError::NotANumber},
       {"500 1 21 19 2.5 99999999999", ClimateFileError::NotANumber},  // beyond 32 bits

@@ -13,9 +13,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
@@ -198,6 +201,28 @@ TEST_F(AhuWindowTest, WinterCaseThroughTheWindow) {
   ExpectOutputsOf(in);
   EXPECT_EQ(Edit("Edit24")->text(), Dec("0.00579"));
   EXPECT_EQ(Edit("Edit26")->text(), Dec("1.198"));
+  // Every field by hand at pb = 101300 Pa. Vrec = 200, Vfs = Vex = 800,
+  // ρs* = ρ(20, xw) = ρw. Outdoor: xcz = 0.622·125.4/(101300 − 125.4) = 0.00077,
+  // ρcz = 1.392, Vcz = 800·ρs*/ρcz = 688.75. Recovery: trot = −20 + 0.6·(20·800 + 20·800)/800 = 4,
+  // k = ηx (equal flows): xrot = 0.5·(xcz + xw) = 0.00328, φ = 65.36 %, ρ = 1.269;
+  // Vcz/3600·1.005·ρcz·24 = 6.4 kW, with irot − icz 8.1 kW. Mixing by mass
+  // (200·ρw, 800·ρs*): trec = (200·20 + 800·4)/1000 = 7.2; xrec = (800·xrot + 200·xw)/1000
+  // = 0.00378, φ = 60.31 %, ρ = 1.255; 200/3600·1.005·ρw·(20 − 4) = 1.1 kW, total 1.5 kW.
+  // Supply at 20 °C with xrec: φ = 26.2 %, ρn = 1.2; heater Vcz/3600·1.005·ρcz·16 +
+  // 200/3600·1.005·ρn·0 = 4.28 kW; steam 1000·ρn·(xw − xn) = 2.41 kg/h.
+  // Discharge: twy = −20 + 0.4·40 = −4, xwy = xcz + 0.5·(xw − xcz) above x″(−4) = 0.0028:
+  // 100 %, ρ = 1.308, Vwy = 800·ρw/ρwy = 733.18, condensate (xwy − x″)·800·ρwy = 0.5.
+  const std::pair<const char*, const char*> by_hand[] = {
+      {"Edit1", "688.75"},  {"Edit3", "0.00077"},  {"Edit5", "1.392"},   {"Edit7", "4"},
+      {"Edit8", "0.00328"}, {"Edit9", "65.36"},    {"Edit10", "1.269"},  {"Edit28", "6.4"},
+      {"Edit48", "8.1"},    {"Edit12", "7.2"},     {"Edit13", "0.00378"}, {"Edit14", "60.31"},
+      {"Edit15", "1.255"},  {"Edit37", "200"},     {"Edit27", "1.1"},    {"Edit49", "1.5"},
+      {"Edit18", "0.00378"}, {"Edit19", "26.2"},   {"Edit20", "1.2"},    {"Edit21", "4.28"},
+      {"Edit38", "2.41"},   {"Edit29", "733.18"},  {"Edit30", "-4"},     {"Edit31", "0.0028"},
+      {"Edit32", "100"},    {"Edit33", "1.308"},   {"Edit39", "0.5"},
+  };
+  ASSERT_EQ(main_.settings().chart.pb, 101300);
+  for (const auto& [name, text] : by_hand) EXPECT_EQ(Edit(name)->text(), Dec(text)) << name;
   // No cooler temperatures: the cooler shows 0 kW and the supply keeps xrec.
   EXPECT_EQ(Edit("Edit55")->text(), "0");
   EXPECT_EQ(Edit("Edit56")->text(), "0");
@@ -233,8 +258,45 @@ TEST_F(AhuWindowTest, WinterCaseThroughTheWindow) {
   EXPECT_EQ(Edit("Edit36")->text(), "100");
 }
 
+// Summer, zone II (30 °C, 45 %): recovery 50 % / 0 %, recirculation 20 %, cooler
+// to 14 °C on an 8 °C surface, reheat to 18 °C, room 24 °C / 50 %. By hand at
+// pb = 101300 Pa: xw = 0.00929, ρs* = ρ(18, xw) = 1.20403; xcz = 0.01194, ρcz = 1.155,
+// Vcz = 800·ρs*/ρcz = 834.28. Outdoor above the room: trot = 30 − 6·0.5 = 27, xrot = xcz;
+// Vcz/3600·1.005·ρcz·(27 − 30) = −0.8 kW. Mixing (200·ρw with 834.28·ρcz):
+// trec = 26.41, xrec = (800·xcz + 200·xw)/1000 = 0.01141. Cooler: x″(8) = 0.006654,
+// xch = x″ + (14 − 8)/(26.41 − 8)·(xrec − x″) = 0.0082; m = 1000·ρs*:
+// m/3600·(irec − ich) = 6.97 kW, m/3600·1.005·(26.41 − 14) = 4.17 kW,
+// m·(xrec − xch) = 3.9 kg/h. Reheat 1000/3600·ρ(18, xch)·1.005·4 = 1.35 kW;
+// room moisture 1000·1.205·(xw − xch) = 1.31 kg/h. Discharge: twy = 30 − 0.5·6 = 27, xwy = xw.
+TEST_F(AhuWindowTest, SummerZoneCaseThroughTheWindow) {
+  Child<QRadioButton>("RadioButton2")->click();
+  Trigger("STREFAKLIMATYCZNAIte28fi521");
+  EXPECT_EQ(Edit("Edit2")->text(), "30");
+  EXPECT_EQ(Edit("Edit4")->text(), "45");
+  EXPECT_EQ(Child<QGroupBox>("GroupBox8")->title(), Text(227) + Text(223));
+  for (auto [name, text] : {std::pair{"Edit34", "50"}, {"Edit35", "0"}, {"Edit36", "20"}, {"Edit17", "18"},
+                            {"Edit23", "24"}, {"Edit25", "50"}, {"Edit50", "14"}, {"Edit51", "8"}})
+    Type(name, text);
+  const std::pair<const char*, const char*> by_hand[] = {
+      {"Edit1", "834.28"}, {"Edit3", "0.01194"}, {"Edit5", "1.155"}, {"Edit7", "27"},
+      {"Edit8", "0.01194"}, {"Edit9", "53.55"}, {"Edit10", "1.166"}, {"Edit28", "-0.8"},
+      {"Edit48", "-0.8"}, {"Edit12", "26.41"}, {"Edit13", "0.01141"}, {"Edit14", "53.03"},
+      {"Edit15", "1.169"}, {"Edit37", "200"}, {"Edit27", "-0.2"}, {"Edit49", "-0.6"},
+      {"Edit52", "0.0082"}, {"Edit53", "82.54"}, {"Edit54", "1.222"}, {"Edit55", "6.97"},
+      {"Edit56", "4.17"}, {"Edit62", "3.9"}, {"Edit18", "0.0082"}, {"Edit19", "63.93"},
+      {"Edit20", "1.205"}, {"Edit21", "1.35"}, {"Edit38", "1.31"}, {"Edit24", "0.00929"},
+      {"Edit26", "1.18"}, {"Edit29", "808.08"}, {"Edit30", "27"}, {"Edit31", "0.00929"},
+      {"Edit32", "41.85"}, {"Edit33", "1.168"}, {"Edit39", "0"},
+  };
+  ASSERT_EQ(main_.settings().chart.pb, 101300);
+  for (const auto& [name, text] : by_hand) EXPECT_EQ(Edit(name)->text(), Dec(text)) << name;
+  EXPECT_EQ(Edit("Edit6")->text(), "18");
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
 // Summer from a city: the design hour of the city's year, ranked by enthalpy.
 TEST_F(AhuWindowTest, SummerCaseFromACity) {
+  Trigger("STREFAKLIMATYCZNAIII1");  // a winter zone first: the caption must not keep it
   Child<QRadioButton>("RadioButton2")->click();
   Trigger("WGMIASTA2");
   auto* cities = Child<QComboBox>("ComboBox2");
@@ -248,6 +310,7 @@ TEST_F(AhuWindowTest, SummerCaseFromACity) {
   const DesignHour hour = SelectDesignHour(year.hours, DesignSeason::Summer, main_.settings().chart.pb);
   EXPECT_EQ(Edit("Edit2")->text(), UiNumberText(hour.t));
   EXPECT_EQ(Edit("Edit4")->text(), UiNumberText(hour.rh));
+  EXPECT_EQ(Child<QGroupBox>("GroupBox8")->title(), Text(227) + "WARSZAWA");
   EXPECT_GT(hour.t, 20);
   Type("Edit34", "50");
   Type("Edit35", "0");
@@ -373,6 +436,97 @@ TEST_F(AhuWindowTest, PictureOfTheWindowIsSavedAndOffered) {
 TEST_F(AhuWindowTest, DrawSwitchCaptionFollowsThePointName) {
   Type("Edit40", "OUT");
   EXPECT_EQ(Child<QCheckBox>("CheckBox5")->text(), Text(161) + " \"OUT" + Text(225));
+}
+
+// Without a heater the supply leaves at the temperature of the last section
+// that worked: the cooler's outlet only when it computed.
+TEST_F(AhuWindowTest, SupplyTemperatureWithoutHeaterIsThatOfTheLastWorkingSection) {
+  Trigger("STREFAKLIMATYCZNAIII1");
+  Type("Edit36", "20");
+  Child<QCheckBox>("CheckBox3")->setChecked(false);
+  Type("Edit50", "14");  // no surface temperature: the cooler does nothing
+  EXPECT_EQ(Edit("Edit55")->text(), "0");
+  EXPECT_EQ(Edit("Edit17")->text(), Edit("Edit12")->text());
+  EXPECT_EQ(Edit("Edit6")->text(), Edit("Edit12")->text());
+  Type("Edit51", "8");
+  EXPECT_EQ(Edit("Edit6")->text(), "14");
+  EXPECT_EQ(Edit("Edit17")->text(), "14");
+}
+
+// The program builds its windows before it loads the stored language: the
+// drawing switches and the colour legend must take the texts loaded later.
+TEST_F(AhuWindowTest, DrawSwitchCaptionsAndLegendFollowALanguageLoadedLater) {
+  ASSERT_TRUE(LoadLanguage(1));
+  EXPECT_EQ(Child<QCheckBox>("CheckBox5")->text(), "RYSUJ PUNKT \"Z\" NA WYKRESIE");
+  EXPECT_EQ(Child<QCheckBox>("CheckBox10")->text(), "RYSUJ PUNKT \"W\" NA WYKRESIE");
+  EXPECT_EQ(Child<QLabel>("LegendInputText")->text(), "wpisane");
+  EXPECT_EQ(Child<QLabel>("LegendComputedText")->text(), "obliczone");
+  ASSERT_TRUE(LoadLanguage(2));
+  EXPECT_EQ(Child<QCheckBox>("CheckBox5")->text(), "DRAW POINT \"Z\" ON THE CHART");
+  EXPECT_EQ(Child<QCheckBox>("CheckBox9")->text(), "DRAW POINT \"N+\" ON THE CHART");
+  EXPECT_EQ(Child<QLabel>("LegendInputText")->text(), "typed");
+  EXPECT_EQ(Child<QLabel>("LegendComputedText")->text(), "computed");
+  EXPECT_EQ(Child<QLineEdit>("Edit47")->toolTip(), "Computed value");
+}
+
+// The exhaust position is a choice, not a caption: it shows "Wywiew dołem"
+// selected at the start and keeps "Wywiew górą" through a language change.
+TEST_F(AhuWindowTest, ExhaustPositionKeepsItsChoiceThroughALanguageChange) {
+  auto* position = Child<QComboBox>("ComboBox1");
+  EXPECT_EQ(position->currentIndex(), 0);
+  EXPECT_EQ(position->currentText(), "Exhaust at the bottom");
+  position->setCurrentIndex(1);
+  ASSERT_TRUE(LoadLanguage(1));
+  EXPECT_EQ(position->currentIndex(), 1);
+  EXPECT_EQ(position->currentText(), "Wywiew górą");
+  ASSERT_TRUE(LoadLanguage(2));
+  EXPECT_EQ(position->currentText(), "Exhaust at the top");
+  SummerUnit();
+  Child<QPushButton>("BitBtn3")->click();
+  EXPECT_EQ(ProjectPoints(), (QStringList{"Z", "R", "M", "CH", "N+", "W", "P"}));
+}
+
+// A word in an efficiency or the recirculation is reported; a box being
+// emptied or a sign being typed is not.
+TEST_F(AhuWindowTest, WordTypedIntoEfficiencyOrRecirculationIsReported) {
+  Trigger("STREFAKLIMATYCZNAIII1");
+  ASSERT_NE(Edit("Edit1")->text(), "");
+  Type("Edit34", "6o");
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA info");
+  EXPECT_EQ(messages_.shown()[0].text, "'6o' is not a valid number.");
+  EXPECT_EQ(Edit("Edit1")->text(), "");  // nothing computed from it
+  Type("Edit34", "");
+  Type("Edit36", "-");
+  Type("Edit35", "x");  // other inputs only empty the outputs
+  EXPECT_EQ(messages_.shown().size(), 1u);
+  Type("Edit36", "2O");
+  ASSERT_EQ(messages_.shown().size(), 2u);
+  EXPECT_EQ(messages_.shown()[1].text, "'2O' is not a valid number.");
+  Type("Edit34", "60");
+  Type("Edit35", "50");
+  Type("Edit36", "20");
+  EXPECT_NE(Edit("Edit1")->text(), "");
+  EXPECT_EQ(messages_.shown().size(), 2u);
+}
+
+// On a 1366 pixels wide screen the whole chain, the mode switches and the
+// buttons are seen side by side; only the height may need scrolling.
+TEST_F(AhuWindowTest, ChainAndButtonsFitTheWidthOfASmallScreen) {
+  auto* area = unit_->findChild<QScrollArea*>("ScrollBox1");
+  ASSERT_NE(area, nullptr);
+  unit_->ensurePolished();
+  const int body = area->widget()->minimumSizeHint().width();
+  EXPECT_LE(body, 1366 - 40) << body;
+  // Also with the longest design-case caption, a climate zone's.
+  Trigger("STREFAKLIMATYCZNAIII1");
+  area->widget()->layout()->activate();
+  EXPECT_LE(area->widget()->minimumSizeHint().width(), 1366 - 40);
+  ASSERT_TRUE(LoadLanguage(1));  // the Polish captions are wider
+  QApplication::processEvents();
+  area->widget()->layout()->activate();
+  EXPECT_LE(area->widget()->minimumSizeHint().width(), 1366 - 40);
+  ASSERT_TRUE(LoadLanguage(2));
 }
 
 }  // namespace

@@ -78,5 +78,33 @@ TEST(WindowSizes, AWindowThatFitsOpensAtItsFullSize) {
   EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
 }
 
+// Shown again, a window keeps the size the user gave it, but grows when its
+// body has come to need more (captions of a language loaded meanwhile).
+TEST(WindowSizes, AWindowShownAgainGrowsOnlyWhenItsBodyNeedsMore) {
+  QDialog dialog;
+  auto* layout = new QVBoxLayout(ScrollableBody(&dialog));
+  auto* content = new QWidget;
+  content->setMinimumSize(300, 200);
+  layout->addWidget(content);
+  dialog.show();
+  QApplication::processEvents();
+  dialog.resize(dialog.width() + 60, dialog.height() + 40);  // the user's size
+  const QSize users = dialog.size();
+  dialog.hide();
+  dialog.show();
+  QApplication::processEvents();
+  EXPECT_EQ(dialog.size(), users);
+  dialog.hide();
+  content->setMinimumSize(460, 300);
+  dialog.show();
+  QApplication::processEvents();
+  auto* area = dialog.findChild<QScrollArea*>("ScrollBox1");
+  ASSERT_NE(area, nullptr);
+  EXPECT_GE(content->width(), 460);
+  EXPECT_GE(content->height(), 300);
+  EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+  EXPECT_EQ(area->verticalScrollBar()->maximum(), 0);
+}
+
 }  // namespace
 }  // namespace orvanta

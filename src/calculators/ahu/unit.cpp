@@ -137,6 +137,8 @@ UnitStates ComputeUnitPass(const UnitInputs& in, const UnitStates& previous) {
   s.v_extract = v_extract;
   {
     const double ratio = v_extract / v_fresh;
+    // Without recovery the exhaust leaves as it is, in moisture as in
+    // temperature; the mixing formula would scale xw by Vex/Vfs instead.
     const double twy = on.recovery ? cz.t + (1 - eta_t) * (tw - cz.t) * ratio : tw;
     double xwy = on.recovery ? cz.x + (1 - eta_x) * (w.x - cz.x) * ratio : w.x;
     const double ps = Saturation(twy);
@@ -220,6 +222,8 @@ UnitStates ComputeUnitPass(const UnitInputs& in, const UnitStates& previous) {
     const AirState ch = State(pb, pb_dew, tch, xch);
     const double m = vn * rho_star;  // [kg/h]
     const double total = m / 3600 * (rec.i - ch.i);
+    // Sensible power is mass flow × cp × temperature drop; without cp it
+    // would be 0.5 % low and not in kW.
     const double sensible = m / 3600 * kCp * (rec.t - tch);
     const double condensate = m * (rec.x - ch.x);
     if (Finite({ts, tch}) && Finite(ch) && Finite({total, sensible, condensate})) {

@@ -31,8 +31,12 @@ constexpr int kDaysInMonth[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Drops a leading '+'; a second sign after it ("+-5") leaves nothing to parse.
 std::string_view Unsigned(std::string_view s) {
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  if (!s.empty() && s.front() == '+') {
+    s.remove_prefix(1);
+    if (!s.empty() && (s.front() == '-' || s.front() == '+')) return {};
+  }
   return s;
 }
 

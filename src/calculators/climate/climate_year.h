@@ -39,7 +39,9 @@ enum class ClimateFileError {
   Missing,          // no such file: language text 822, all hours zero
   CannotRead,       // the file exists but the system refused to read it
   TooFewLines,      // fewer than 8760 hour lines
-  MissingField,     // an hour line with fewer than six fields
+  // An hour line with fewer than six fields. Refused rather than read with
+  // the missing fields as zero: a 0 % humidity would pass for a real hour.
+  MissingField,
   NotANumber,       // a field that is not a number of its kind
   MonthOutOfRange,  // month not 1 … 12
   DayOutOfRange,    // day not within the month

@@ -15,9 +15,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <tuple>
 
 #include "app/ui/kit/data_dir.h"
 #include "app/ui/kit/file_dialogs.h"
@@ -95,6 +97,11 @@ constexpr MenuZone kSummerZones[] = {
     {"STREFAKLIMATYCZNAIte28fi521", "STREFA KLIMATYCZNA  II     [te=+30; fi=45%]", "30", "45"},
 };
 
+bool NumberBeingTyped(const QString& text) {
+  static const QStringList kStarts = {"", "-", "+", ".", ",", "-.", "-,", "+.", "+,"};
+  return kStarts.contains(text.trimmed());
+}
+
 // Outputs emptied when a number cannot be used (all but Edit6, Edit63, Edit64).
 const char* const kOutputEdits[] = {
     "Edit1",  "Edit3",  "Edit5",  "Edit7",  "Edit8",  "Edit9",  "Edit10", "Edit28", "Edit48",
@@ -120,9 +127,11 @@ void AhuWindow::SetComputed(QLineEdit* e, bool computed) {
   e->setStyleSheet(computed ? kComputedStyle : kInputStyle);
 }
 
-// A group of rows "unit label + edit"; the edits' long names are their hints.
+// A group of rows "edit + unit", a row caption beside the edit or, in the
+// narrow columns of the chain, above it; the edits' long names are their hints.
 QGroupBox* AhuWindow::MakeGroup(const QString& name, const QString& caption,
-                                std::initializer_list<std::pair<const char*, const char*>> rows) {
+                                std::initializer_list<std::pair<const char*, const char*>> rows,
+                                bool labels_above) {
   auto* group = new QGroupBox(caption, this);
   group->setObjectName(name);
   auto* grid = new QGridLayout(group);
@@ -146,10 +155,14 @@ QGroupBox* AhuWindow::MakeGroup(const QString& name, const QString& caption,
     if (caption != kRowLabels.end()) {
       auto* l = new QLabel(QString::fromUtf8(caption->second), group);
       l->setObjectName(caption->first);
-      grid->addWidget(l, row, 0);
+      if (labels_above)
+        grid->addWidget(l, row++, 0, 1, 2);
+      else
+        grid->addWidget(l, row, 0);
     }
-    grid->addWidget(e, row, 1);
-    grid->addWidget(new QLabel(QString::fromUtf8(unit), group), row, 2);
+    const int column = labels_above ? 0 : 1;
+    grid->addWidget(e, row, column);
+    grid->addWidget(new QLabel(QString::fromUtf8(unit), group), row, column + 1);
     ++row;
   }
   grid->setRowStretch(row, 1);
@@ -208,24 +221,24 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   // Groups of the sections.
   QGroupBox* outdoor = MakeGroup("GroupBox1", "CZERPNIA",
                                  {{"Edit2", "°C"}, {"Edit4", "%"}, {"Edit3", "kg/kg"}, {"Edit5", "kg/m³"},
-                                  {"Edit1", "m³/h"}, {"Edit40", ""}});
+                                  {"Edit1", "m³/h"}, {"Edit40", ""}}, true);
   QGroupBox* recovery = MakeGroup("GroupBox3", "REKUPERATOR",
                                   {{"Edit7", "°C"}, {"Edit8", "kg/kg"}, {"Edit9", "%"}, {"Edit10", "kg/m³"},
                                    {"Edit34", "% ηt"}, {"Edit35", "% ηx"}, {"Edit28", "kW"}, {"Edit48", "kW"},
-                                   {"Edit41", ""}});
+                                   {"Edit41", ""}}, true);
   QGroupBox* mixing = MakeGroup("GroupBox4", "KOMORA MIESZANIA",
                                 {{"Edit12", "°C"}, {"Edit13", "kg/kg"}, {"Edit14", "%"}, {"Edit15", "kg/m³"},
                                  {"Edit36", "%"}, {"Edit37", "m³/h"}, {"Edit27", "kW"}, {"Edit49", "kW"},
-                                 {"Edit42", ""}});
+                                 {"Edit42", ""}}, true);
   QGroupBox* cooler = MakeGroup("GroupBox5", "CHŁODNICA POWIETRZA",
                                 {{"Edit50", "°C"}, {"Edit51", "°C ts"}, {"Edit52", "kg/kg"}, {"Edit53", "%"},
                                  {"Edit54", "kg/m³"}, {"Edit55", "kW"}, {"Edit56", "kW"}, {"Edit62", "kg/h"},
-                                 {"Edit11", ""}});
+                                 {"Edit11", ""}}, true);
   QGroupBox* heater = MakeGroup("GroupBox6", "NAGRZEWNICA POWIETRZA",
                                 {{"Edit17", "°C"}, {"Edit18", "kg/kg"}, {"Edit19", "%"}, {"Edit20", "kg/m³"},
-                                 {"Edit21", "kW"}});
+                                 {"Edit21", "kW"}}, true);
   QGroupBox* humid = MakeGroup("GroupBox10", "NAWILŻACZ PAROWY/ZYSKI WILGOCI", {{"Edit38", "kg/h"}, {"Edit57", ""}});
-  QGroupBox* supply = MakeGroup("GroupBox7", "NAWIEW", {{"Edit16", "m³/h"}, {"Edit6", "°C"}, {"Edit43", ""}});
+  QGroupBox* supply = MakeGroup("GroupBox7", "NAWIEW", {{"Edit16", "m³/h"}, {"Edit6", "°C"}, {"Edit43", ""}}, true);
   QGroupBox* exhaust = MakeGroup("GroupBox9", "WYWIEW",
                                  {{"Edit22", "m³/h"}, {"Edit23", "°C"}, {"Edit24", "kg/kg"}, {"Edit25", "%"},
                                   {"Edit26", "kg/m³"}, {"Edit58", "kJ/kg"}, {"Edit44", ""}, {"Edit61", ""}});
@@ -286,7 +299,8 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
     auto* v = new QGridLayout(design);
     v->addWidget(winter_, 0, 0);
     v->addWidget(summer_, 0, 1);
-    v->addWidget(cities_, 1, 0, 1, 2);
+    v->addWidget(cities_, 0, 2);
+    v->setColumnStretch(2, 1);
   }
 
   // Climate menus.
@@ -327,6 +341,10 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
     QCheckBox* b = box;
     UpdateDrawCaption(b, e->text());
     connect(e, &QLineEdit::textChanged, this, [this, b](const QString& t) { UpdateDrawCaption(b, t); });
+    // The caption is made of language texts: it follows a language loaded
+    // after the window was built (the program builds its windows first).
+    connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, b,
+            [this, b, e] { UpdateDrawCaption(b, e->text()); });
   }
   auto* drawing = new QGroupBox(this);
   drawing->setObjectName("GroupBox2");
@@ -380,11 +398,18 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
 
   // Layout: heading, switches, pictures, section groups, the lower row.
   auto* top = new QVBoxLayout(ScrollableBody(this));
-  top->addWidget(heading, 0, Qt::AlignHCenter);
+  // The design case sits beside the heading: its caption grows with the
+  // chosen climate zone and has the room there.
+  auto* head = new QHBoxLayout;
+  auto* heading_and_switches = new QVBoxLayout;
+  heading_and_switches->addWidget(heading, 0, Qt::AlignHCenter);
   auto* switches = new QHBoxLayout;
   for (QCheckBox* c : {recovery_, mixing_, cooler_, heater_, humidifier_}) switches->addWidget(c);
   switches->addStretch();
-  top->addLayout(switches);
+  heading_and_switches->addLayout(switches);
+  head->addLayout(heading_and_switches, 1);
+  head->addWidget(design, 0, Qt::AlignTop);
+  top->addLayout(head);
   auto* chain = new QGridLayout;
   chain->setHorizontalSpacing(4);
   BuildPictures(chain);
@@ -399,7 +424,6 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   auto* modes = new QVBoxLayout;
   modes->addWidget(exhaust_params);
   modes->addWidget(gains);
-  modes->addWidget(design);
   modes->addStretch();
   lower->addLayout(modes);
   lower->addWidget(drawing, 0, Qt::AlignTop);
@@ -413,10 +437,31 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   side->addWidget(export_button, 3, 1);
   side->addWidget(help, 4, 0);
   side->addWidget(close, 4, 1);
-  side->addWidget(legend_in, 5, 0, Qt::AlignLeft);
-  side->addWidget(legend_out, 5, 1, Qt::AlignLeft);
+  // The boxes alone do not say which colour is which: a word beside each.
+  auto* legend_in_text = new QLabel(this);
+  legend_in_text->setObjectName("LegendInputText");
+  auto* legend_out_text = new QLabel(this);
+  legend_out_text->setObjectName("LegendComputedText");
+  const auto legend_texts = [legend_in, legend_out, legend_in_text, legend_out_text] {
+    const bool polish = calcui::PolishTexts();
+    legend_in_text->setText(polish ? "wpisane" : "typed");
+    legend_out_text->setText(polish ? "obliczone" : "computed");
+    legend_in->setToolTip(polish ? "Wartość podana przez użytkownika" : "Value given by the user");
+    legend_out->setToolTip(polish ? "Wartość obliczona" : "Computed value");
+  };
+  legend_texts();
+  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, legend_texts);
+  for (auto [box, text, column] : {std::tuple{legend_in, legend_in_text, 0}, std::tuple{legend_out, legend_out_text, 1}}) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    row->addWidget(box);
+    row->addWidget(text);
+    row->addStretch();
+    side->addLayout(row, 5, column);
+  }
   side->setRowStretch(6, 1);
   lower->addLayout(side);
+  lower->addStretch(1);  // the groups keep their width on a wide screen
   top->addLayout(lower);
 
   results_ = new AhuResultsWindow(this);
@@ -429,6 +474,10 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
     QLineEdit* e = edits_[n];
     connect(e, &QLineEdit::textChanged, this, [this, e, n] {
       const std::optional<double> v = ParseTypedNumber(e->text());
+      // A word typed into an efficiency or the recirculation is said at once;
+      // an empty box or a lone sign or separator is a number being typed.
+      if (!v && !NumberBeingTyped(e->text()))
+        Messages::Warning(this, calcui::kInfoCaption, calcui::InvalidNumberText(e->text()));
       if (v && *v > 100) e->setText("100");
       if (QString(n) == "Edit34" && v) draw_recovery_->setChecked(*v != 0);
       Compute();
@@ -522,6 +571,14 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
 
   UpdateSections();
   ApplyLanguageTexts(this);
+  // The language texts leave the exhaust position with nothing selected (the
+  // combo's own text is its first item): keep the user's choice selected.
+  connect(exhaust_position_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index >= 0) exhaust_at_top_ = index == 1;
+  });
+  const auto keep_exhaust_position = [this] { exhaust_position_->setCurrentIndex(exhaust_at_top_ ? 1 : 0); };
+  keep_exhaust_position();
+  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, keep_exhaust_position);
   Compute();
 }
 
@@ -772,11 +829,12 @@ void AhuWindow::ShowOutputs() {
   set("Edit32", s.wy.phi * 100, 2);
   set("Edit33", s.wy.rho, 3);
   set("Edit39", s.discharge_condensate, 2);
-  // The supply group shows the temperature of the last section before it.
+  // The supply group shows the temperature of the last section before it; a
+  // cooler missing its surface temperature cools nothing and is passed over.
   QString shown;
   if (heater_->isChecked())
     shown = edits_["Edit17"]->text();
-  else if (cooler_->isChecked() && !edits_["Edit50"]->text().isEmpty())
+  else if (s.cooler_computed)
     shown = edits_["Edit50"]->text();
   else if (mixing_->isChecked())
     shown = edits_["Edit12"]->text();
@@ -813,6 +871,8 @@ void AhuWindow::LoadCity(const QString& city) {
                                            workbench_.pressure());
   edits_["Edit2"]->setText(UiNumberText(hour.t));
   edits_["Edit4"]->setText(UiNumberText(hour.rh));
+  // The caption says what the outdoor state now is, not the zone chosen before.
+  findChild<QGroupBox*>("GroupBox8")->setTitle(Text(summer_->isChecked() ? kTextSummerCase : kTextWinterCase) + city);
   Compute();
 }
 

@@ -72,7 +72,8 @@ class AhuWindow : public QDialog {
  private:
   QLineEdit* AddEdit(const QString& name, const QString& text, bool input);
   QGroupBox* MakeGroup(const QString& name, const QString& caption,
-                       std::initializer_list<std::pair<const char*, const char*>> rows);
+                       std::initializer_list<std::pair<const char*, const char*>> rows,
+                       bool labels_above = false);
   void BuildPictures(QGridLayout* grid);
   void RememberValues();
   void ClearOutputs();
@@ -98,6 +99,7 @@ class AhuWindow : public QDialog {
   UnitInputs inputs_;
   UnitStates states_;
   bool busy_ = false;
+  bool exhaust_at_top_ = false;  // "Wywiew górą" chosen
   QString remembered_tn_ = "20", remembered_eta_t_ = "0", remembered_eta_x_ = "0",
           remembered_r_ = "0", remembered_phi_w_ = "40";
 };

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFrame>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -23,16 +24,22 @@ QSize Room(const QWidget* window) {
 }
 
 // Sizes the window on its first showing: the body's full size, at most the
-// screen's free area less the frame the window manager adds.
+// screen's free area less the frame the window manager adds. Shown again, it
+// keeps the size the user gave it unless the body now needs another size
+// (a language with longer captions was loaded meanwhile).
 class FirstShowSize : public QObject {
  public:
   FirstShowSize(QDialog* window, QScrollArea* area) : QObject(window), window_(window), area_(area) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == window_ && event->type() == QEvent::Show && !sized_) {
-      sized_ = true;
+    if (watched == window_ && event->type() == QEvent::Show) {
       const QWidget* body = area_->widget();
-      QSize want = body->sizeHint().expandedTo(body->minimumSizeHint());
+      if (body->layout()) body->layout()->activate();
+      const QSize need = body->sizeHint().expandedTo(body->minimumSizeHint());
+      if (sized_ && need == sized_for_) return false;
+      sized_ = true;
+      sized_for_ = need;
+      QSize want = need;
       const QMargins m = window_->layout()->contentsMargins();
       want += QSize(m.left() + m.right(), m.top() + m.bottom());
       if (const QSize room = Room(window_); room.isValid()) {
@@ -51,6 +58,7 @@ class FirstShowSize : public QObject {
   QDialog* window_;
   QScrollArea* area_;
   bool sized_ = false;
+  QSize sized_for_;  // the body's need the window was last sized for
 };
 
 }  // namespace
