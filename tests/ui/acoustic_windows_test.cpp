@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <any>
 #include <filesystem>
@@ -503,6 +504,72 @@ TEST_F(AcousticWindows, DuctRunCopiedIntoTheCalculatorGivesTheRoomLevel) {
     EXPECT_EQ(Txt(c, "Edit1"), "85");
     EXPECT_EQ(Txt(c, "Edit51"), "59,5");
   });
+}
+
+// Runs `fn` on the modal window `form` as soon as it is shown, also when it is
+// opened from inside another modal window.
+void WhenShown(const QString& form, std::function<void(QWidget*)> fn) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, form, fn] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w || w->objectName() != form) return;
+    timer->stop();
+    timer->deleteLater();
+    fn(w);
+  });
+  timer->start();
+}
+
+QStringList Row(QWidget* w, int first_edit) {
+  QStringList texts;
+  for (int b = 0; b < 8; ++b) texts << Txt(w, QString("Edit%1").arg(first_edit + b).toUtf8().constData());
+  return texts;
+}
+
+// Editing a stored fitting recomputes its attenuation from the changed
+// geometry; its regenerated noise stays as stored.
+TEST_F(AcousticWindows, EditingAFittingRecomputesItsAttenuationAndKeepsItsStoredNoise) {
+  auto* sheet = window_->findChild<DuctSheetWindow*>("TForm15");
+  ASSERT_NE(sheet, nullptr);
+  bool added = false;
+  WhenShown("TForm16", [&](QWidget* palette) {
+    WhenShown("TForm17", [&](QWidget* f) {
+      Get<QComboBox>(f, "ComboBox1")->setEditText("100");
+      Set(f, "Edit2", "100");
+      Set(f, "Edit1", "2000");
+      // 2000 mm = 6.56 ft: −0.03, −0.05, −0.07 dB/ft; w = 3.537 m/s in φ100:
+      // 10 + 50·log10(3.537) + 10·log10(0.007854) = 16.4 dB.
+      EXPECT_EQ(Row(f, 16), QStringList({"-0,2", "-0,2", "-0,2", "-0,3", "-0,5", "-0,5", "-0,5", "-0,5"}));
+      EXPECT_EQ(Row(f, 25), QStringList(8, "16,4"));
+      Click(f, "BitBtn1");
+      added = !f->isVisible();
+    });
+    Get<QAbstractButton>(palette, "SpeedButton1")->click();
+  });
+  sheet->AddFitting();
+  ASSERT_TRUE(added);
+  ASSERT_EQ(sheet->run().document.Count(), 1);
+
+  sheet->findChild<QTableWidget*>("SheetTable")->selectRow(0);
+  bool edited = false;
+  WhenShown("TForm17", [&](QWidget* f) {
+    EXPECT_EQ(Txt(f, "Edit16"), "-0,2");
+    // 3048 mm = 10 ft; the doubled flow would give 31.4 dB of regenerated noise.
+    Set(f, "Edit1", "3048");
+    Set(f, "Edit2", "200");
+    EXPECT_EQ(Row(f, 16), QStringList({"-0,3", "-0,3", "-0,3", "-0,5", "-0,7", "-0,7", "-0,7", "-0,7"}));
+    EXPECT_EQ(Row(f, 25), QStringList(8, "16,4"));
+    Click(f, "BitBtn1");
+    edited = !f->isVisible();
+  });
+  sheet->EditFitting();
+  ASSERT_TRUE(edited);
+  const FittingRecord& stored = sheet->run().document.Record(0);
+  EXPECT_EQ(stored.Text(BandField(0, 0)), "-0,3");
+  EXPECT_EQ(stored.Text(BandField(0, 7)), "-0,7");
+  EXPECT_EQ(stored.Text(BandField(1, 0)), "16,4");
+  sheet->run().modified = false;
 }
 
 // Without a command for the hand-over the button stays disabled; the command

@@ -602,7 +602,6 @@ void FittingWindow::UpdateMass() {
 
 void FittingWindow::UpdateAcoustics() {
   if (loading_) return;
-  if (edited_) return;  // the stored rows stay while editing
   QString bad;
   const FittingInputs in = ReadInputs(&bad);
   if (!bad.isEmpty()) return;
@@ -622,9 +621,11 @@ void FittingWindow::UpdateAcoustics() {
   if (!result.rows) return;  // typed rows (silencers, fans) or no finite value: the fields keep their texts
   const auto first = BandRowTexts(result.rows->attenuation, Sep());
   const auto second = BandRowTexts(result.rows->regenerated, Sep());
+  // The attenuation follows the geometry also while a stored fitting is
+  // edited; its regenerated noise (and a grille's sound power) stay as stored.
   for (int b = 0; b < kOctaveBands; ++b) {
     bands_[0][b]->setText(QString::fromStdString(first[b]));
-    bands_[1][b]->setText(QString::fromStdString(second[b]));
+    if (!edited_) bands_[1][b]->setText(QString::fromStdString(second[b]));
   }
 }
 
