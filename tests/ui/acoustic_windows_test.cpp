@@ -347,6 +347,42 @@ TEST_F(AcousticWindows, HelpShowsTheAbsorptionTextOrTheDirectivityPicture) {
   });
 }
 
+// With English chosen the help and the level-at-a-distance window speak
+// English too, and turn back to Polish with the language.
+TEST_F(AcousticWindows, HelpAndCloseButtonsFollowTheLanguage) {
+  ASSERT_TRUE(LoadLanguage(2));
+  WithCalculator("Kalkulatorakustyczny1", [](QDialog* d) {
+    auto help = WhenOpen("TForm23", [](QDialog* h) {
+      EXPECT_EQ(h->windowTitle(), "Help");
+      EXPECT_EQ(Get<QPushButton>(h, "BitBtn1")->text(), "Close");
+      const QStringList lines = Get<QPlainTextEdit>(h, "Memo1")->toPlainText().split('\n');
+      ASSERT_EQ(lines.size(), 11);
+      EXPECT_EQ(lines[0], "Typical sound absorption coefficients by the finish of the room");
+      EXPECT_EQ(lines[4], "b) alpha=0.25 - rooms with light sound absorption (curtains at the windows, carpets etc.)");
+    });
+    Click(d, "Button3");
+    EXPECT_TRUE(*help);
+    auto distance = WhenOpen("TForm35", [](QDialog* w) {
+      EXPECT_EQ(Get<QPushButton>(w, "BitBtn1")->text(), "Close");
+      EXPECT_EQ(Get<QPushButton>(w, "Button1")->text(), "Calculate");
+    });
+    Click(d, "Button2");
+    EXPECT_TRUE(*distance);
+  });
+  ASSERT_TRUE(LoadLanguage(1));
+  WithCalculator("Kalkulatorakustyczny1", [](QDialog* d) {
+    auto help = WhenOpen("TForm23", [](QDialog* h) {
+      EXPECT_EQ(h->windowTitle(), "Pomoc");
+      EXPECT_EQ(Get<QPushButton>(h, "BitBtn1")->text(), "Zamknij");
+    });
+    Click(d, "Button3");
+    EXPECT_TRUE(*help);
+    auto distance = WhenOpen("TForm35", [](QDialog* w) { EXPECT_EQ(Get<QPushButton>(w, "BitBtn1")->text(), "Zamknij"); });
+    Click(d, "Button2");
+    EXPECT_TRUE(*distance);
+  });
+}
+
 // Every caption and button shows its whole text at the windows' own size
 // (with ORVANTA_GRAB_DIR set, the windows are saved there as pictures to look at).
 TEST_F(AcousticWindows, NoTextIsClipped) {

@@ -16,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace orvanta {
@@ -36,7 +37,11 @@ class AcousticHelpWindow : public QDialog {
   void ShowPicture();  // "?" beside Q
 
  private:
+  // Title, text and button in Polish or, for the other languages, in English.
+  void ShowOwnTexts();
+
   QPlainTextEdit* memo_ = nullptr;  // Memo1
+  QPushButton* close_ = nullptr;    // BitBtn1
   QWidget* picture_ = nullptr;      // Image1
 };
 

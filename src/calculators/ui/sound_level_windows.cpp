@@ -147,10 +147,10 @@ LevelAtDistanceWindow::LevelAtDistanceWindow(QWidget* parent) : QDialog(parent) 
   auto* compute = new QPushButton("Oblicz", this);
   compute->setObjectName("Button1");
   compute->setDefault(true);
-  auto* close = new QPushButton("Zamknij", this);
-  close->setObjectName("BitBtn1");
+  close_ = new QPushButton(this);
+  close_->setObjectName("BitBtn1");
   connect(compute, &QPushButton::clicked, this, &LevelAtDistanceWindow::Compute);
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(close_, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* top = new QHBoxLayout;
   top->addWidget(group, 1);
@@ -158,14 +158,18 @@ LevelAtDistanceWindow::LevelAtDistanceWindow(QWidget* parent) : QDialog(parent) 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(compute);
-  buttons->addWidget(close);
+  buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(buttons);
   q_[0]->setChecked(true);
   ShowPicture();
   ApplyLanguageTexts(this);
+  ShowOwnTexts();
+  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, [this] { ShowOwnTexts(); });
 }
+
+void LevelAtDistanceWindow::ShowOwnTexts() { close_->setText(calcui::PolishTexts() ? "Zamknij" : "Close"); }
 
 void LevelAtDistanceWindow::ShowPicture() {
   for (int k = 0; k < 4; ++k) pictures_[k]->setVisible(q_[k]->isChecked());

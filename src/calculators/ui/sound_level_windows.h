@@ -11,6 +11,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace orvanta {
@@ -43,7 +44,10 @@ class LevelAtDistanceWindow : public QDialog {
 
  private:
   void ShowPicture();
+  // The close button has no language text of its own: Polish or English.
+  void ShowOwnTexts();
 
+  QPushButton* close_ = nullptr;   // BitBtn1
   QLineEdit* power_ = nullptr;     // Edit1, Lw(A)
   QLineEdit* distance_ = nullptr;  // Edit2, R
   std::array<QRadioButton*, 4> q_{};         // RadioButton1 … RadioButton4: Q = 1, 2, 4, 8
