@@ -491,6 +491,12 @@ std::vector<FittingRecord> RunOfEightFittings() {
 }
 
 TEST_F(AcousticWindows, DuctRunCopiedIntoTheCalculatorGivesTheRoomLevel) {
+  // Results of other inputs are not left beside the copied run.
+  WithCalculator("Kalkulatorakustyczny1", [](QDialog* c) {
+    Click(c, "Button5");
+    EXPECT_EQ(Txt(c, "Edit9"), "9");
+    EXPECT_EQ(Txt(c, "Edit51"), "14,3");
+  });
   auto sheet_ran = WhenOpen("TForm15", [this](QDialog* d) {
     auto* sheet = qobject_cast<DuctSheetWindow*>(d);
     ASSERT_NE(sheet, nullptr);
@@ -516,6 +522,7 @@ TEST_F(AcousticWindows, DuctRunCopiedIntoTheCalculatorGivesTheRoomLevel) {
       // 63 Hz in Edit71 … 8000 Hz in Edit64.
       EXPECT_EQ(Txt(c, "Edit71"), "31,9");
       EXPECT_EQ(Txt(c, "Edit64"), "31,9");
+      for (const char* result : {"Edit9", "Edit18", "Edit42", "Edit43", "Edit51"}) EXPECT_EQ(Txt(c, result), "") << result;
       Click(c, "Button5");
       EXPECT_TRUE(Messages().isEmpty()) << Messages().join("\n").toStdString();
       // By hand, 63 Hz: source 85 − 26 = 59, −4 − 20 → 35; silencer noise 45 − 26 = 19;

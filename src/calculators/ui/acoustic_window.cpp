@@ -362,6 +362,8 @@ void AcousticWindow::Fill(const AcousticTransfer& transfer) {
     if (const auto it = edits_.find(f.object_name); it != edits_.end()) it->second->setText(QString::fromStdString(f.text));
   if (fields.radio == "RadioButton1") lw_->setChecked(true);
   if (fields.radio == "RadioButton2") lwa_->setChecked(true);
+  // Results of the earlier inputs would read as those of the run.
+  ClearResults();
 }
 
 }  // namespace orvanta

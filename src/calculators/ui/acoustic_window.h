@@ -56,7 +56,8 @@ class AcousticWindow : public QDialog {
   // emptied. Returns whether results were shown.
   bool Compute();
   // The duct calculator's hand-over: its rows go into the source, silencer,
-  // duct and terminal fields; the other fields keep what they hold.
+  // duct and terminal fields; the other fields keep what they hold, and the
+  // results are emptied until "Oblicz" is pressed.
   void Fill(const AcousticTransfer& transfer);
 
   AcousticHelpWindow* help() { return help_; }
