@@ -28,6 +28,7 @@
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/messages.h"
 #include "app/ui/main_window.h"
+#include "calculators/ui/calc_form.h"
 #include "ductcalc/fitting_acoustics.h"
 #include "ductcalc/fitting_record.h"
 #include "ductcalc/loss_table.h"
@@ -359,12 +360,14 @@ TEST_F(AcousticWindows, HelpAndCloseButtonsFollowTheLanguage) {
       ASSERT_EQ(lines.size(), 11);
       EXPECT_EQ(lines[0], "Typical sound absorption coefficients by the finish of the room");
       EXPECT_EQ(lines[4], "b) alpha=0.25 - rooms with light sound absorption (curtains at the windows, carpets etc.)");
+      EXPECT_TRUE(Get<calcui::SvgPicture>(h, "Image1")->source().endsWith("/kierunkowosc_en.svg"));
     });
     Click(d, "Button3");
     EXPECT_TRUE(*help);
     auto distance = WhenOpen("TForm35", [](QDialog* w) {
       EXPECT_EQ(Get<QPushButton>(w, "BitBtn1")->text(), "Close");
       EXPECT_EQ(Get<QPushButton>(w, "Button1")->text(), "Calculate");
+      EXPECT_TRUE(Get<calcui::SvgPicture>(w, "Image5")->source().endsWith("/zrodlo_q8_en.svg"));
     });
     Click(d, "Button2");
     EXPECT_TRUE(*distance);
@@ -374,6 +377,7 @@ TEST_F(AcousticWindows, HelpAndCloseButtonsFollowTheLanguage) {
     auto help = WhenOpen("TForm23", [](QDialog* h) {
       EXPECT_EQ(h->windowTitle(), "Pomoc");
       EXPECT_EQ(Get<QPushButton>(h, "BitBtn1")->text(), "Zamknij");
+      EXPECT_TRUE(Get<calcui::SvgPicture>(h, "Image1")->source().endsWith("/kierunkowosc.svg"));
     });
     Click(d, "Button3");
     EXPECT_TRUE(*help);

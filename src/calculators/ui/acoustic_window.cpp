@@ -98,6 +98,7 @@ void AcousticHelpWindow::ShowOwnTexts() {
   const bool polish = calcui::PolishTexts();
   setWindowTitle(polish ? "Pomoc" : "Help");
   close_->setText(polish ? "Zamknij" : "Close");
+  picture_->Load(polish ? QStringList{"kierunkowosc"} : QStringList{"kierunkowosc_en", "kierunkowosc"});
   QStringList lines;
   for (const std::string& line : AbsorptionHelpLines(polish)) lines << QString::fromStdString(line);
   memo_->setPlainText(lines.join('\n'));

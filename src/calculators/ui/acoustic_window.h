@@ -21,6 +21,9 @@ class QRadioButton;
 
 namespace orvanta {
 
+namespace calcui {
+class SvgPicture;
+}
 struct AcousticTransfer;
 class LevelAtDistanceWindow;
 class SoundSumWindow;
@@ -42,7 +45,7 @@ class AcousticHelpWindow : public QDialog {
 
   QPlainTextEdit* memo_ = nullptr;  // Memo1
   QPushButton* close_ = nullptr;    // BitBtn1
-  QWidget* picture_ = nullptr;      // Image1
+  calcui::SvgPicture* picture_ = nullptr;  // Image1
 };
 
 class AcousticWindow : public QDialog {

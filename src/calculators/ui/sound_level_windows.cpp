@@ -169,7 +169,14 @@ LevelAtDistanceWindow::LevelAtDistanceWindow(QWidget* parent) : QDialog(parent) 
   connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, [this] { ShowOwnTexts(); });
 }
 
-void LevelAtDistanceWindow::ShowOwnTexts() { close_->setText(calcui::PolishTexts() ? "Zamknij" : "Close"); }
+void LevelAtDistanceWindow::ShowOwnTexts() {
+  const bool polish = calcui::PolishTexts();
+  close_->setText(polish ? "Zamknij" : "Close");
+  for (int k = 0; k < 4; ++k) {
+    const QString stem = QString("zrodlo_q%1").arg(kDirectivityChoices[k]);
+    pictures_[k]->Load(polish ? QStringList{stem} : QStringList{stem + "_en", stem});
+  }
+}
 
 void LevelAtDistanceWindow::ShowPicture() {
   for (int k = 0; k < 4; ++k) pictures_[k]->setVisible(q_[k]->isChecked());

@@ -16,6 +16,10 @@ class QRadioButton;
 
 namespace orvanta {
 
+namespace calcui {
+class SvgPicture;
+}
+
 std::span<const CaptionRow> SoundSumWindowCaptionRows();
 std::span<const CaptionRow> LevelAtDistanceWindowCaptionRows();
 
@@ -51,7 +55,7 @@ class LevelAtDistanceWindow : public QDialog {
   QLineEdit* power_ = nullptr;     // Edit1, Lw(A)
   QLineEdit* distance_ = nullptr;  // Edit2, R
   std::array<QRadioButton*, 4> q_{};         // RadioButton1 … RadioButton4: Q = 1, 2, 4, 8
-  std::array<QWidget*, 4> pictures_{};       // Image2 … Image5
+  std::array<calcui::SvgPicture*, 4> pictures_{};  // Image2 … Image5
   QLabel* result_ = nullptr;       // Label9
 };
 
