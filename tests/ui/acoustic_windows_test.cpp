@@ -619,6 +619,33 @@ TEST_F(AcousticWindows, EditingAFittingRecomputesItsAttenuationAndKeepsItsStored
   sheet->run().modified = false;
 }
 
+// A bend's attenuation follows its angle: none up to 60°.
+TEST_F(AcousticWindows, TheBendsAttenuationFollowsItsAngle) {
+  auto* sheet = window_->findChild<DuctSheetWindow*>("TForm15");
+  ASSERT_NE(sheet, nullptr);
+  bool added = false;
+  WhenShown("TForm16", [&](QWidget* palette) {
+    WhenShown("TForm17", [&](QWidget* f) {
+      Get<QComboBox>(f, "ComboBox1")->setEditText("254");
+      Set(f, "Edit2", "500");
+      // φ 10 in at 90°: x = 0.63 … 80 → 0, 0, −1, −2, −3, −3, −3, −3.
+      EXPECT_EQ(Get<QComboBox>(f, "ComboBox6")->currentText(), "90");
+      EXPECT_EQ(Row(f, 16), QStringList({"0", "0", "-1", "-2", "-3", "-3", "-3", "-3"}));
+      const QString mass_at_90 = Txt(f, "Edit24");
+      Get<QComboBox>(f, "ComboBox6")->setCurrentText("45");
+      EXPECT_EQ(Row(f, 16), QStringList(8, "0"));
+      EXPECT_NE(Txt(f, "Edit24"), mass_at_90);  // half the bend, less steel
+      Click(f, "BitBtn1");
+      added = !f->isVisible();
+    });
+    Get<QAbstractButton>(palette, "SpeedButton3")->click();
+  });
+  sheet->AddFitting();
+  ASSERT_TRUE(added);
+  EXPECT_EQ(sheet->run().document.Record(0).Text(BandField(0, 3)), "0");
+  sheet->run().modified = false;
+}
+
 // Without a command for the hand-over the button stays disabled; the command
 // receives the run as its payload.
 TEST(AcousticHandOver, TheSheetRunsTheCommandWithTheRunsData) {

@@ -283,7 +283,12 @@ void FittingWindow::BuildControls() {
   connect(length_edit_, &QLineEdit::textChanged, this, [this] { Recompute(Change::Length); });
   for (QLineEdit* e : {wall_edit_, wall_density_edit_, insulation_edit_, insulation_density_edit_})
     connect(e, &QLineEdit::textChanged, this, [this] { Recompute(Change::WallOrInsulation); });
-  connect(angle_combo_, &QComboBox::currentTextChanged, this, [this] { Recompute(Change::Offset); });
+  // The angle also changes a bend's mass and its attenuation (none up to 60°).
+  connect(angle_combo_, &QComboBox::currentTextChanged, this, [this] {
+    Recompute(Change::Offset);
+    UpdateMass();
+    UpdateAcoustics();
+  });
   connect(round_bend_combo_, &QComboBox::currentIndexChanged, this, [this] { OnRoundBendType(); });
   connect(rect_bend_combo_, &QComboBox::currentIndexChanged, this, [this] { OnRectBendType(); });
   connect(tee_flow_combo_, &QComboBox::currentIndexChanged, this, [this] { OnTeeFlow(); });
