@@ -249,8 +249,10 @@ AcousticTransfer TransferToAcousticCalculator(const std::vector<FittingAcousticD
     if (duct_element) {
       for (int b = 0; b < kAcousticBands; ++b)
         if (f.first[b]) sums[b] += *f.first[b];
-      // The duct noise is the regenerated noise of a duct element; a
-      // silencer's self-noise has its own row and is not counted twice.
+      // The duct noise is the regenerated noise of a duct element: a
+      // silencer's self-noise has its own row and would be counted twice,
+      // and a fan's rows describe the source, so neither is taken here (nor
+      // as the fallback when no element has regenerated noise).
       if (first_candidate < 0) first_candidate = static_cast<int>(i);
       if (f.second[0] && *f.second[0] > noise_63) {
         noise_63 = *f.second[0];

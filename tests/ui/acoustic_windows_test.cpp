@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <any>
 #include <filesystem>
@@ -27,6 +28,7 @@
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/messages.h"
 #include "app/ui/main_window.h"
+#include "calculators/ui/calc_form.h"
 #include "ductcalc/fitting_acoustics.h"
 #include "ductcalc/fitting_record.h"
 #include "ductcalc/loss_table.h"
@@ -346,6 +348,45 @@ TEST_F(AcousticWindows, HelpShowsTheAbsorptionTextOrTheDirectivityPicture) {
   });
 }
 
+// With English chosen the help and the level-at-a-distance window speak
+// English too, and turn back to Polish with the language.
+TEST_F(AcousticWindows, HelpAndCloseButtonsFollowTheLanguage) {
+  ASSERT_TRUE(LoadLanguage(2));
+  WithCalculator("Kalkulatorakustyczny1", [](QDialog* d) {
+    auto help = WhenOpen("TForm23", [](QDialog* h) {
+      EXPECT_EQ(h->windowTitle(), "Help");
+      EXPECT_EQ(Get<QPushButton>(h, "BitBtn1")->text(), "Close");
+      const QStringList lines = Get<QPlainTextEdit>(h, "Memo1")->toPlainText().split('\n');
+      ASSERT_EQ(lines.size(), 11);
+      EXPECT_EQ(lines[0], "Typical sound absorption coefficients by the finish of the room");
+      EXPECT_EQ(lines[4], "b) alpha=0.25 - rooms with light sound absorption (curtains at the windows, carpets etc.)");
+      EXPECT_TRUE(Get<calcui::SvgPicture>(h, "Image1")->source().endsWith("/kierunkowosc_en.svg"));
+    });
+    Click(d, "Button3");
+    EXPECT_TRUE(*help);
+    auto distance = WhenOpen("TForm35", [](QDialog* w) {
+      EXPECT_EQ(Get<QPushButton>(w, "BitBtn1")->text(), "Close");
+      EXPECT_EQ(Get<QPushButton>(w, "Button1")->text(), "Calculate");
+      EXPECT_TRUE(Get<calcui::SvgPicture>(w, "Image5")->source().endsWith("/zrodlo_q8_en.svg"));
+    });
+    Click(d, "Button2");
+    EXPECT_TRUE(*distance);
+  });
+  ASSERT_TRUE(LoadLanguage(1));
+  WithCalculator("Kalkulatorakustyczny1", [](QDialog* d) {
+    auto help = WhenOpen("TForm23", [](QDialog* h) {
+      EXPECT_EQ(h->windowTitle(), "Pomoc");
+      EXPECT_EQ(Get<QPushButton>(h, "BitBtn1")->text(), "Zamknij");
+      EXPECT_TRUE(Get<calcui::SvgPicture>(h, "Image1")->source().endsWith("/kierunkowosc.svg"));
+    });
+    Click(d, "Button3");
+    EXPECT_TRUE(*help);
+    auto distance = WhenOpen("TForm35", [](QDialog* w) { EXPECT_EQ(Get<QPushButton>(w, "BitBtn1")->text(), "Zamknij"); });
+    Click(d, "Button2");
+    EXPECT_TRUE(*distance);
+  });
+}
+
 // Every caption and button shows its whole text at the windows' own size
 // (with ORVANTA_GRAB_DIR set, the windows are saved there as pictures to look at).
 TEST_F(AcousticWindows, NoTextIsClipped) {
@@ -454,6 +495,12 @@ std::vector<FittingRecord> RunOfEightFittings() {
 }
 
 TEST_F(AcousticWindows, DuctRunCopiedIntoTheCalculatorGivesTheRoomLevel) {
+  // Results of other inputs are not left beside the copied run.
+  WithCalculator("Kalkulatorakustyczny1", [](QDialog* c) {
+    Click(c, "Button5");
+    EXPECT_EQ(Txt(c, "Edit9"), "9");
+    EXPECT_EQ(Txt(c, "Edit51"), "14,3");
+  });
   auto sheet_ran = WhenOpen("TForm15", [this](QDialog* d) {
     auto* sheet = qobject_cast<DuctSheetWindow*>(d);
     ASSERT_NE(sheet, nullptr);
@@ -479,6 +526,7 @@ TEST_F(AcousticWindows, DuctRunCopiedIntoTheCalculatorGivesTheRoomLevel) {
       // 63 Hz in Edit71 … 8000 Hz in Edit64.
       EXPECT_EQ(Txt(c, "Edit71"), "31,9");
       EXPECT_EQ(Txt(c, "Edit64"), "31,9");
+      for (const char* result : {"Edit9", "Edit18", "Edit42", "Edit43", "Edit51"}) EXPECT_EQ(Txt(c, result), "") << result;
       Click(c, "Button5");
       EXPECT_TRUE(Messages().isEmpty()) << Messages().join("\n").toStdString();
       // By hand, 63 Hz: source 85 − 26 = 59, −4 − 20 → 35; silencer noise 45 − 26 = 19;
@@ -503,6 +551,99 @@ TEST_F(AcousticWindows, DuctRunCopiedIntoTheCalculatorGivesTheRoomLevel) {
     EXPECT_EQ(Txt(c, "Edit1"), "85");
     EXPECT_EQ(Txt(c, "Edit51"), "59,5");
   });
+}
+
+// Runs `fn` on the modal window `form` as soon as it is shown, also when it is
+// opened from inside another modal window.
+void WhenShown(const QString& form, std::function<void(QWidget*)> fn) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, form, fn] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w || w->objectName() != form) return;
+    timer->stop();
+    timer->deleteLater();
+    fn(w);
+  });
+  timer->start();
+}
+
+QStringList Row(QWidget* w, int first_edit) {
+  QStringList texts;
+  for (int b = 0; b < 8; ++b) texts << Txt(w, QString("Edit%1").arg(first_edit + b).toUtf8().constData());
+  return texts;
+}
+
+// Editing a stored fitting recomputes its attenuation from the changed
+// geometry; its regenerated noise stays as stored.
+TEST_F(AcousticWindows, EditingAFittingRecomputesItsAttenuationAndKeepsItsStoredNoise) {
+  auto* sheet = window_->findChild<DuctSheetWindow*>("TForm15");
+  ASSERT_NE(sheet, nullptr);
+  bool added = false;
+  WhenShown("TForm16", [&](QWidget* palette) {
+    WhenShown("TForm17", [&](QWidget* f) {
+      Get<QComboBox>(f, "ComboBox1")->setEditText("100");
+      Set(f, "Edit2", "100");
+      Set(f, "Edit1", "2000");
+      // 2000 mm = 6.56 ft: −0.03, −0.05, −0.07 dB/ft; w = 3.537 m/s in φ100:
+      // 10 + 50·log10(3.537) + 10·log10(0.007854) = 16.4 dB.
+      EXPECT_EQ(Row(f, 16), QStringList({"-0,2", "-0,2", "-0,2", "-0,3", "-0,5", "-0,5", "-0,5", "-0,5"}));
+      EXPECT_EQ(Row(f, 25), QStringList(8, "16,4"));
+      Click(f, "BitBtn1");
+      added = !f->isVisible();
+    });
+    Get<QAbstractButton>(palette, "SpeedButton1")->click();
+  });
+  sheet->AddFitting();
+  ASSERT_TRUE(added);
+  ASSERT_EQ(sheet->run().document.Count(), 1);
+
+  sheet->findChild<QTableWidget*>("SheetTable")->selectRow(0);
+  bool edited = false;
+  WhenShown("TForm17", [&](QWidget* f) {
+    EXPECT_EQ(Txt(f, "Edit16"), "-0,2");
+    // 3048 mm = 10 ft; the doubled flow would give 31.4 dB of regenerated noise.
+    Set(f, "Edit1", "3048");
+    Set(f, "Edit2", "200");
+    EXPECT_EQ(Row(f, 16), QStringList({"-0,3", "-0,3", "-0,3", "-0,5", "-0,7", "-0,7", "-0,7", "-0,7"}));
+    EXPECT_EQ(Row(f, 25), QStringList(8, "16,4"));
+    Click(f, "BitBtn1");
+    edited = !f->isVisible();
+  });
+  sheet->EditFitting();
+  ASSERT_TRUE(edited);
+  const FittingRecord& stored = sheet->run().document.Record(0);
+  EXPECT_EQ(stored.Text(BandField(0, 0)), "-0,3");
+  EXPECT_EQ(stored.Text(BandField(0, 7)), "-0,7");
+  EXPECT_EQ(stored.Text(BandField(1, 0)), "16,4");
+  sheet->run().modified = false;
+}
+
+// A bend's attenuation follows its angle: none up to 60°.
+TEST_F(AcousticWindows, TheBendsAttenuationFollowsItsAngle) {
+  auto* sheet = window_->findChild<DuctSheetWindow*>("TForm15");
+  ASSERT_NE(sheet, nullptr);
+  bool added = false;
+  WhenShown("TForm16", [&](QWidget* palette) {
+    WhenShown("TForm17", [&](QWidget* f) {
+      Get<QComboBox>(f, "ComboBox1")->setEditText("254");
+      Set(f, "Edit2", "500");
+      // φ 10 in at 90°: x = 0.63 … 80 → 0, 0, −1, −2, −3, −3, −3, −3.
+      EXPECT_EQ(Get<QComboBox>(f, "ComboBox6")->currentText(), "90");
+      EXPECT_EQ(Row(f, 16), QStringList({"0", "0", "-1", "-2", "-3", "-3", "-3", "-3"}));
+      const QString mass_at_90 = Txt(f, "Edit24");
+      Get<QComboBox>(f, "ComboBox6")->setCurrentText("45");
+      EXPECT_EQ(Row(f, 16), QStringList(8, "0"));
+      EXPECT_NE(Txt(f, "Edit24"), mass_at_90);  // half the bend, less steel
+      Click(f, "BitBtn1");
+      added = !f->isVisible();
+    });
+    Get<QAbstractButton>(palette, "SpeedButton3")->click();
+  });
+  sheet->AddFitting();
+  ASSERT_TRUE(added);
+  EXPECT_EQ(sheet->run().document.Record(0).Text(BandField(0, 3)), "0");
+  sheet->run().modified = false;
 }
 
 // Without a command for the hand-over the button stays disabled; the command

@@ -34,6 +34,8 @@ const QStringList kOtherPictures = {
     "centrala_obejscie_nawiew",  "centrala_obejscie_wywiew",  "centrala_obejscie_podwojne",
     "zrodlo_q1",                 "zrodlo_q2",                 "zrodlo_q4",
     "zrodlo_q8",                 "kierunkowosc",
+    "zrodlo_q1_en",              "zrodlo_q2_en",              "zrodlo_q4_en",
+    "zrodlo_q8_en",              "kierunkowosc_en",
 };
 
 QStringList AllPictureNames() {

@@ -1144,6 +1144,13 @@ Q_CAPTIONS = {
     4: ("Q = 4", "przy dwóch płaszczyznach"),
     8: ("Q = 8", "w narożniku"),
 }
+# The same captions for the windows in English (pictures "…_en").
+Q_CAPTIONS_EN = {
+    1: ("Q = 1", "in free space"),
+    2: ("Q = 2", "on one surface"),
+    4: ("Q = 4", "where two surfaces meet"),
+    8: ("Q = 8", "in a corner"),
+}
 
 
 def waves(p, c, a0, a1, radii=(16, 28, 40)):
@@ -1156,7 +1163,7 @@ def source(p, c):
     p.circle(c, 4.5, DARK, 1.0)
 
 
-def directivity_panel(p, ox, oy, q):
+def directivity_panel(p, ox, oy, q, captions=Q_CAPTIONS):
     """One source position in a cell of 150 x 170 with its top left corner at (ox, oy)."""
     cx = ox + 75
     if q == 1:
@@ -1186,24 +1193,24 @@ def directivity_panel(p, ox, oy, q):
         p.line(c, right, 2.0)
         waves(p, c, -30, -150, (18, 30, 42))
     source(p, c)
-    title, where = Q_CAPTIONS[q]
+    title, where = captions[q]
     p.text((cx, oy + 138), title, 13, italic=True)
     p.text((cx, oy + 156), where, 10, italic=False)
 
 
-def zrodlo(q):
+def zrodlo(q, captions=Q_CAPTIONS):
     def draw():
         p = Picture(150, 170)
-        directivity_panel(p, 0, 0, q)
+        directivity_panel(p, 0, 0, q, captions)
         return p
     return draw
 
 
-def kierunkowosc():
+def kierunkowosc(captions=Q_CAPTIONS):
     """The four positions side by side, for the help of Q."""
     p = Picture(600, 170)
     for k, q in enumerate((1, 2, 4, 8)):
-        directivity_panel(p, 150 * k, 0, q)
+        directivity_panel(p, 150 * k, 0, q, captions)
         if k:
             p.line((150 * k, 10), (150 * k, 160), 0.5, DEVICE)
     return p
@@ -1235,6 +1242,9 @@ PICTURES = {
     # acoustic calculator: source positions (level at a distance) and the help of Q
     "zrodlo_q1": zrodlo(1), "zrodlo_q2": zrodlo(2), "zrodlo_q4": zrodlo(4), "zrodlo_q8": zrodlo(8),
     "kierunkowosc": kierunkowosc,
+    "zrodlo_q1_en": zrodlo(1, Q_CAPTIONS_EN), "zrodlo_q2_en": zrodlo(2, Q_CAPTIONS_EN),
+    "zrodlo_q4_en": zrodlo(4, Q_CAPTIONS_EN), "zrodlo_q8_en": zrodlo(8, Q_CAPTIONS_EN),
+    "kierunkowosc_en": lambda: kierunkowosc(Q_CAPTIONS_EN),
 }
 
 

@@ -148,6 +148,10 @@ def generate(out):
 
 def main():
     default = os.path.join(HERE, "..", "..", "data", "calc")
+    if len(sys.argv) > 1 and sys.argv[1].startswith("-") and sys.argv[1] != "--check":
+        # "--help" and the like are not folders to write into.
+        print(__doc__)
+        sys.exit(0 if sys.argv[1] in ("-h", "--help") else 2)
     if len(sys.argv) > 1 and sys.argv[1] == "--check":
         sys.exit(check_folder(sys.argv[2] if len(sys.argv) > 2 else default, NAMES, generate))
     generate(sys.argv[1] if len(sys.argv) > 1 else default)

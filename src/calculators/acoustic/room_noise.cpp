@@ -167,7 +167,24 @@ std::vector<std::string> AbsorptionItems(char sep) {
 
 std::vector<std::string> DirectivityItems() { return {"1", "2", "4", "8"}; }
 
-std::vector<std::string> AbsorptionHelpLines() {
+std::vector<std::string> AbsorptionHelpLines(bool polish) {
+  if (!polish)
+    return {
+        "Typical sound absorption coefficients by the finish of the room",
+        "",
+        "a) alpha=0.40 - rooms with very good sound absorption (heavy curtains at the windows, thick carpets, "
+        "many absorbing elements such as furniture etc.)",
+        "",
+        "b) alpha=0.25 - rooms with light sound absorption (curtains at the windows, carpets etc.)",
+        "",
+        "c) alpha=0.15 - rooms with standard sound absorption (standard offices with floor coverings and "
+        "office furniture)",
+        "",
+        "d) alpha=0.10 - rooms with poor sound absorption (no floor coverings, carpets or curtains, little "
+        "furniture)",
+        "",
+        "e) alpha=0.05 - rooms with very poor sound absorption (bare rooms without furnishings)",
+    };
   return {
       "Typowe współczynnii pochłaniania dźwięku w zależności od wykończenia pomieszczeń",
       "",

@@ -103,7 +103,8 @@ inline constexpr std::array<const char*, kOctaveBands> kRoomPowerFields = {
 // The items of the two combo boxes and the absorption help text of "?" beside α.
 std::vector<std::string> AbsorptionItems(char decimal_separator);  // "0,05" … "0,40"
 std::vector<std::string> DirectivityItems();                       // "1", "2", "4", "8"
-std::vector<std::string> AbsorptionHelpLines();
+// The help text in Polish, or in English for the other languages.
+std::vector<std::string> AbsorptionHelpLines(bool polish = true);
 
 // ---- "SUMOWANIE ŹRÓDEŁ HAŁASU": energetic sum of eight levels ----
 

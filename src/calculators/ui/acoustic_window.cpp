@@ -71,29 +71,37 @@ void MakeReadOnly(QLineEdit* edit) {
 
 AcousticHelpWindow::AcousticHelpWindow(QWidget* parent) : QDialog(parent) {
   setObjectName("TForm23");
-  setWindowTitle("Pomoc");
   setModal(true);
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName("Memo1");
   memo_->setReadOnly(true);
-  QStringList lines;
-  for (const std::string& line : AbsorptionHelpLines()) lines << QString::fromStdString(line);
-  memo_->setPlainText(lines.join('\n'));
   memo_->setMinimumSize(640, 300);
   picture_ = new calcui::SvgPicture({"kierunkowosc"}, this);
   picture_->setObjectName("Image1");
   picture_->setMinimumSize(640, 230);
-  auto* close = new QPushButton("Zamknij", this);
-  close->setObjectName("BitBtn1");
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  close_ = new QPushButton(this);
+  close_->setObjectName("BitBtn1");
+  connect(close_, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(memo_, 1);
   layout->addWidget(picture_, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(close);
+  buttons->addWidget(close_);
   layout->addLayout(buttons);
+  ShowOwnTexts();
+  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, [this] { ShowOwnTexts(); });
   ShowText();
+}
+
+void AcousticHelpWindow::ShowOwnTexts() {
+  const bool polish = calcui::PolishTexts();
+  setWindowTitle(polish ? "Pomoc" : "Help");
+  close_->setText(polish ? "Zamknij" : "Close");
+  picture_->Load(polish ? QStringList{"kierunkowosc"} : QStringList{"kierunkowosc_en", "kierunkowosc"});
+  QStringList lines;
+  for (const std::string& line : AbsorptionHelpLines(polish)) lines << QString::fromStdString(line);
+  memo_->setPlainText(lines.join('\n'));
 }
 
 void AcousticHelpWindow::ShowText() {
@@ -355,6 +363,8 @@ void AcousticWindow::Fill(const AcousticTransfer& transfer) {
     if (const auto it = edits_.find(f.object_name); it != edits_.end()) it->second->setText(QString::fromStdString(f.text));
   if (fields.radio == "RadioButton1") lw_->setChecked(true);
   if (fields.radio == "RadioButton2") lwa_->setChecked(true);
+  // Results of the earlier inputs would read as those of the run.
+  ClearResults();
 }
 
 }  // namespace orvanta

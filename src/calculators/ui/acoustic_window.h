@@ -16,10 +16,14 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace orvanta {
 
+namespace calcui {
+class SvgPicture;
+}
 struct AcousticTransfer;
 class LevelAtDistanceWindow;
 class SoundSumWindow;
@@ -36,8 +40,12 @@ class AcousticHelpWindow : public QDialog {
   void ShowPicture();  // "?" beside Q
 
  private:
+  // Title, text and button in Polish or, for the other languages, in English.
+  void ShowOwnTexts();
+
   QPlainTextEdit* memo_ = nullptr;  // Memo1
-  QWidget* picture_ = nullptr;      // Image1
+  QPushButton* close_ = nullptr;    // BitBtn1
+  calcui::SvgPicture* picture_ = nullptr;  // Image1
 };
 
 class AcousticWindow : public QDialog {
@@ -51,7 +59,8 @@ class AcousticWindow : public QDialog {
   // emptied. Returns whether results were shown.
   bool Compute();
   // The duct calculator's hand-over: its rows go into the source, silencer,
-  // duct and terminal fields; the other fields keep what they hold.
+  // duct and terminal fields; the other fields keep what they hold, and the
+  // results are emptied until "Oblicz" is pressed.
   void Fill(const AcousticTransfer& transfer);
 
   AcousticHelpWindow* help() { return help_; }

@@ -70,17 +70,26 @@ std::optional<double> ReadOptional(const QLineEdit* edit, bool* bad) {
 }
 
 SvgPicture::SvgPicture(const QStringList& stems, QWidget* parent) : QWidget(parent) {
+  Load(stems);
+  setMinimumSize(200, 140);
+}
+
+bool SvgPicture::Load(const QStringList& stems) {
   for (const QString& stem : stems) {
     const QString path = DataPath("calc/" + stem + ".svg");
+    if (path == source_) return true;
     if (!QFile::exists(path)) continue;
     auto* renderer = new QSvgRenderer(path, this);
     if (renderer->isValid()) {
+      delete renderer_;
       renderer_ = renderer;
-      break;
+      source_ = path;
+      update();
+      return true;
     }
     delete renderer;
   }
-  setMinimumSize(200, 140);
+  return false;
 }
 
 bool SvgPicture::loaded() const { return renderer_ != nullptr; }

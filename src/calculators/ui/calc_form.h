@@ -53,7 +53,11 @@ std::optional<double> ReadOptional(const QLineEdit* edit, bool* bad);
 class SvgPicture : public QWidget {
  public:
   SvgPicture(const QStringList& stems, QWidget* parent = nullptr);
+  // Shows the first of `stems` that exists instead (e.g. after a language
+  // change); keeps the picture when none does. Returns whether one was loaded.
+  bool Load(const QStringList& stems);
   bool loaded() const;
+  QString source() const { return source_; }  // the file shown
   QSize sizeHint() const override;
 
  protected:
@@ -61,6 +65,7 @@ class SvgPicture : public QWidget {
 
  private:
   QSvgRenderer* renderer_ = nullptr;
+  QString source_;
 };
 
 }  // namespace orvanta::calcui

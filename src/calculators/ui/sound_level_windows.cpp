@@ -147,10 +147,10 @@ LevelAtDistanceWindow::LevelAtDistanceWindow(QWidget* parent) : QDialog(parent) 
   auto* compute = new QPushButton("Oblicz", this);
   compute->setObjectName("Button1");
   compute->setDefault(true);
-  auto* close = new QPushButton("Zamknij", this);
-  close->setObjectName("BitBtn1");
+  close_ = new QPushButton(this);
+  close_->setObjectName("BitBtn1");
   connect(compute, &QPushButton::clicked, this, &LevelAtDistanceWindow::Compute);
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(close_, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* top = new QHBoxLayout;
   top->addWidget(group, 1);
@@ -158,13 +158,24 @@ LevelAtDistanceWindow::LevelAtDistanceWindow(QWidget* parent) : QDialog(parent) 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(compute);
-  buttons->addWidget(close);
+  buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(buttons);
   q_[0]->setChecked(true);
   ShowPicture();
   ApplyLanguageTexts(this);
+  ShowOwnTexts();
+  connect(LanguageEvents::Instance(), &LanguageEvents::languageChanged, this, [this] { ShowOwnTexts(); });
+}
+
+void LevelAtDistanceWindow::ShowOwnTexts() {
+  const bool polish = calcui::PolishTexts();
+  close_->setText(polish ? "Zamknij" : "Close");
+  for (int k = 0; k < 4; ++k) {
+    const QString stem = QString("zrodlo_q%1").arg(kDirectivityChoices[k]);
+    pictures_[k]->Load(polish ? QStringList{stem} : QStringList{stem + "_en", stem});
+  }
 }
 
 void LevelAtDistanceWindow::ShowPicture() {

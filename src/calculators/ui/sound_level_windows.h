@@ -11,9 +11,14 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace orvanta {
+
+namespace calcui {
+class SvgPicture;
+}
 
 std::span<const CaptionRow> SoundSumWindowCaptionRows();
 std::span<const CaptionRow> LevelAtDistanceWindowCaptionRows();
@@ -43,11 +48,14 @@ class LevelAtDistanceWindow : public QDialog {
 
  private:
   void ShowPicture();
+  // The close button has no language text of its own: Polish or English.
+  void ShowOwnTexts();
 
+  QPushButton* close_ = nullptr;   // BitBtn1
   QLineEdit* power_ = nullptr;     // Edit1, Lw(A)
   QLineEdit* distance_ = nullptr;  // Edit2, R
   std::array<QRadioButton*, 4> q_{};         // RadioButton1 … RadioButton4: Q = 1, 2, 4, 8
-  std::array<QWidget*, 4> pictures_{};       // Image2 … Image5
+  std::array<calcui::SvgPicture*, 4> pictures_{};  // Image2 … Image5
   QLabel* result_ = nullptr;       // Label9
 };
 

@@ -289,7 +289,12 @@ void FittingWindow::BuildControls() {
   connect(length_edit_, &QLineEdit::textChanged, this, [this] { Recompute(Change::Length); });
   for (QLineEdit* e : {wall_edit_, wall_density_edit_, insulation_edit_, insulation_density_edit_})
     connect(e, &QLineEdit::textChanged, this, [this] { Recompute(Change::WallOrInsulation); });
-  connect(angle_combo_, &QComboBox::currentTextChanged, this, [this] { Recompute(Change::Offset); });
+  // The angle also changes a bend's mass and its attenuation (none up to 60°).
+  connect(angle_combo_, &QComboBox::currentTextChanged, this, [this] {
+    Recompute(Change::Offset);
+    UpdateMass();
+    UpdateAcoustics();
+  });
   connect(round_bend_combo_, &QComboBox::currentIndexChanged, this, [this] { OnRoundBendType(); });
   connect(rect_bend_combo_, &QComboBox::currentIndexChanged, this, [this] { OnRectBendType(); });
   connect(tee_flow_combo_, &QComboBox::currentIndexChanged, this, [this] { OnTeeFlow(); });
@@ -608,7 +613,6 @@ void FittingWindow::UpdateMass() {
 
 void FittingWindow::UpdateAcoustics() {
   if (loading_) return;
-  if (edited_) return;  // the stored rows stay while editing
   QString bad;
   const FittingInputs in = ReadInputs(&bad);
   if (!bad.isEmpty()) return;
@@ -628,9 +632,11 @@ void FittingWindow::UpdateAcoustics() {
   if (!result.rows) return;  // typed rows (silencers, fans) or no finite value: the fields keep their texts
   const auto first = BandRowTexts(result.rows->attenuation, Sep());
   const auto second = BandRowTexts(result.rows->regenerated, Sep());
+  // The attenuation follows the geometry also while a stored fitting is
+  // edited; its regenerated noise (and a grille's sound power) stay as stored.
   for (int b = 0; b < kOctaveBands; ++b) {
     bands_[0][b]->setText(QString::fromStdString(first[b]));
-    bands_[1][b]->setText(QString::fromStdString(second[b]));
+    if (!edited_) bands_[1][b]->setText(QString::fromStdString(second[b]));
   }
 }
 
