@@ -40,6 +40,7 @@
 #include "calculators/ui/ahu_window.h"
 #include "calculators/ui/energy_window.h"
 #include "calculators/ui/energy_report_file.h"
+#include "psychro/number_text.h"
 
 namespace orvanta {
 namespace {
@@ -442,6 +443,17 @@ TEST_F(EnergyWindowTest, TheReadoutShowsTheHourUnderTheMouse) {
   EXPECT_EQ(Shown("Label129"), t.humid);
   EXPECT_EQ(Shown("Label134"), t.water);
   EXPECT_FALSE(t.hour.empty());
+  // The hour shown is the one the chart draws under the mouse: x·8760/width
+  // rounded, counted from 1 — the hour record's own number and temperature.
+  const int dx = plot.width() / 3;
+  const int hour = int(std::floor(dx * 8760.0 / plot.width() + 0.5));
+  QMouseEvent third(QEvent::MouseMove, QPointF(plot.left() + dx, plot.center().y()),
+                    chart->mapToGlobal(QPointF(plot.left() + dx, plot.center().y())), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(chart, &third);
+  EXPECT_EQ(Shown("Label5"), std::to_string(hour));
+  EXPECT_EQ(year.hours[hour - 1].hour, hour);
+  EXPECT_EQ(Shown("Label6"), NumberText(year.hours[hour - 1].t, UiDecimalSeparator()));
   EXPECT_EQ(chart->HourAt(plot.left()), 0);
   EXPECT_EQ(chart->HourAt(plot.left() - 5), -1);
   energy_->hide();
