@@ -256,11 +256,14 @@ TEST(YearChartPicture, EveryCurveReachesItsHighestHour) {
 }
 
 TEST_F(EnergyWindowTest, FailuresAreSaidAndKeepThePreviousResults) {
-  // No city yet.
+  // No city yet: said before the inputs are read, so also with an input
+  // that is not a number.
+  Edit("Edit2")->setText("x");
   Child<QPushButton>("Button1")->click();
   ASSERT_EQ(messages_.shown().size(), 1u);
   EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA");
   EXPECT_EQ(messages_.shown()[0].text, Text(1191));
+  Edit("Edit2")->setText("20");
   // No hour ticked: the chart's statistics are there, no results.
   messages_.Clear();
   ChooseCity("KRAKOW");
@@ -290,13 +293,15 @@ TEST_F(EnergyWindowTest, FailuresAreSaidAndKeepThePreviousResults) {
   Edit("Edit4")->setText("01");
   Edit("Edit5")->setText("31");
   Edit("Edit6")->setText("12");
-  // All sections off.
+  // All sections off: said before the inputs are read.
   messages_.Clear();
   for (int n : {15, 16, 17, 18, 19, 20}) Box(n)->setChecked(false);
+  Edit("Edit17")->setText("");
   Child<QPushButton>("Button1")->click();
   ASSERT_EQ(messages_.shown().size(), 1u);
   EXPECT_EQ(messages_.shown()[0].text, Text(1192));
   EXPECT_EQ(Shown("Label106"), total);
+  Edit("Edit17")->setText("1000");
   Box(18)->setChecked(true);
   // A non-number ends the calculation silently.
   messages_.Clear();

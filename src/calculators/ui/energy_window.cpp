@@ -874,6 +874,19 @@ void EnergyWindow::Compute() {
   const QString city = city_->currentIndex() < 0
                            ? QString::fromUtf8(kEnergyNoCityChoice.data(), int(kEnergyNoCityChoice.size()))
                            : city_->currentText();
+  // The city and its file come first, then the sections, then the inputs.
+  const ClimateYear* year = CachedYear(city);
+  if (!year) {
+    // The command refuses "Wybierz" and says what is wrong with the file.
+    const EnergyResults refused =
+        ComputeEnergyForCity(DataDir().toStdString(), city.toStdString(), EnergyInputs{}, WeeklyTimetable{});
+    Messages::Info(this, kCaption, calcui::FailureText(refused.failure));
+    return;
+  }
+  if (std::none_of(sections_.begin(), sections_.end(), [](QCheckBox* b) { return b->isChecked(); })) {
+    Messages::Info(this, kCaption, Text(kTextEnergyNoSection));
+    return;
+  }
   EnergyInputs in;
   // A recirculation that is not a whole number is said at once; here it just ends.
   const RecirculationEdit rec = ParseRecirculation(edits_["Edit27"]->text().toStdString());
@@ -881,15 +894,8 @@ void EnergyWindow::Compute() {
   if (!ReadInputs(in) || !rec.ok) return;
   in.rec = rec.value;
   const WeeklyTimetable tt = Timetable();
-  EnergyResults r;
-  const ClimateYear* year = CachedYear(city);
-  if (year) {
-    r = ComputeEnergy(in, tt, year->hours);
-  } else {
-    // The command refuses "Wybierz" and says what is wrong with the file.
-    r = ComputeEnergyForCity(DataDir().toStdString(), city.toStdString(), in, tt);
-  }
-  if (!year || !r.has_chart()) {
+  EnergyResults r = ComputeEnergy(in, tt, year->hours);
+  if (!r.has_chart()) {
     Messages::Info(this, kCaption, calcui::FailureText(r.failure));
     return;
   }
