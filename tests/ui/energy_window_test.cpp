@@ -181,6 +181,20 @@ TEST_F(EnergyWindowTest, WarszawaOfficeHoursGiveTheYearlyFigures) {
   EXPECT_EQ(Child<QLabel>("Label57")->text(), Text(810));
   EXPECT_EQ(Shown("Label71"), Dec("1887,9"));
   EXPECT_EQ(months->verticalHeaderItem(1)->text(), "heating [kWh]");
+  // No Polish word is left among the captions and units.
+  const auto caption_of = [&](const char* name) {
+    for (QLabel* l : energy_->findChildren<QLabel*>())
+      if (l->buddy() == Child<QWidget>(name)) return l->text().toStdString();
+    return std::string("(no caption)");
+  };
+  EXPECT_EQ(caption_of("Edit30"), "EXHAUST AIR FLOW");
+  EXPECT_EQ(caption_of("ComboBox1"), Text(229).toStdString());
+  EXPECT_EQ(Text(229), "CHOOSE A CITY");
+  QStringList results_units;
+  for (QLabel* l : Child<QWidget>("GroupBox3")->findChildren<QLabel*>())
+    if (l->text().startsWith("kg")) results_units << l->text();
+  EXPECT_EQ(results_units.join(" ").toStdString(), "kg/year");
+  EXPECT_EQ(Child<QWidget>("Button2")->toolTip(), "Copy the operating hours to the next day");
   messages_.Clear();
   Child<QPushButton>("Button1")->click();
   EXPECT_TRUE(messages_.shown().empty());

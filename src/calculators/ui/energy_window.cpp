@@ -46,6 +46,7 @@ constexpr int kReportKind = 21;
 constexpr int kVideoLinkLine = 4;
 constexpr int kTextPictureSaved = 1193;
 constexpr int kTextOpenPicture = 1194;
+constexpr int kTextChooseCity = 229;  // "WYBIERZ MIASTO"
 
 // Curve colours of the year chart, also used by its legend.
 const QColor kHeatColour(200, 30, 30);
@@ -324,11 +325,17 @@ void YearChartView::leaveEvent(QEvent*) {
 void EnergyWindow::CaptionFollowsHint(QLabel* caption, QWidget* w) { hint_captions_.emplace_back(caption, w); }
 
 void EnergyWindow::RefreshCaptions() {
+  const bool pl = calcui::PolishTexts();
+  // The exhaust flow has no text of its own in the language files.
+  edits_["Edit30"]->setToolTip(pl ? "STRUMIEŃ WYWIEWU" : "EXHAUST AIR FLOW");
   for (auto [caption, w] : hint_captions_)
     if (!w->toolTip().isEmpty()) caption->setText(w->toolTip());
   // The texts this window adds to the form: the city list's caption and the months.
-  const bool pl = calcui::PolishTexts();
-  choose_city_->setText(pl ? "WYBIERZ MIASTO" : "CHOOSE THE CITY");
+  choose_city_->setText(Text(kTextChooseCity));
+  labels_["unit:Label151"]->setText(pl ? "kg/rok" : "kg/year");
+  for (int k = 2; k <= 7; ++k)
+    if (auto* copy = findChild<QPushButton*>(QString("Button%1").arg(k)))
+      copy->setToolTip(pl ? "Kopiuj godziny pracy na następny dzień" : "Copy the operating hours to the next day");
   QStringList heads;
   for (int m = 1; m <= 12; ++m) heads << QString::number(m);
   heads << (pl ? "ROK" : "YEAR");
@@ -394,7 +401,7 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   g->setColumnStretch(0, 1);
   int row = 0;
   AddInput(g, row++, "Edit1", "Vn", "m³/h", d.v_supply);
-  AddInput(g, row++, "Edit30", "Vw", "m³/h", d.v_exhaust)->setToolTip("STRUMIEŃ WYWIEWU");
+  AddInput(g, row++, "Edit30", "Vw", "m³/h", d.v_exhaust);
   AddInput(g, row++, "Edit27", "rec", "%", d.rec, "UpDown11");
   QLineEdit* fresh = AddInput(g, row++, "Edit28", "Vśw", "m³/h", d.v_fresh());
   fresh->setReadOnly(true);
@@ -631,6 +638,7 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   auto* controls = new QVBoxLayout;
   auto* city_row = new QHBoxLayout;
   choose_city_ = new QLabel(this);
+  choose_city_->setBuddy(city_);
   city_row->addWidget(choose_city_);
   city_row->addWidget(city_, 1);
   controls->addLayout(city_row);
@@ -732,7 +740,6 @@ void EnergyWindow::BuildTimetable(QGridLayout* grid, const QFont& font) {
       copy->setObjectName(QString("Button%1").arg(k + 2));
       copy->setAutoDefault(false);
       copy->setFont(font);
-      copy->setToolTip("Kopiuj godziny pracy na następny dzień");
       grid->addWidget(copy, 3, 2 * k, 1, 3, Qt::AlignHCenter);
       connect(copy, &QPushButton::clicked, this, [this, k] {
         WeeklyTimetable t = Timetable();
