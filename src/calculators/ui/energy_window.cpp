@@ -351,6 +351,8 @@ void EnergyWindow::RefreshCaptions() {
 
 void EnergyWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // The year chart is not cleared on opening: it belongs to the results,
+  // which stay until the next calculation.
   RefreshCaptions();
 }
 

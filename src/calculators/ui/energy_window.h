@@ -138,8 +138,4 @@ class EnergyWindow : public QDialog {
   std::vector<std::pair<QLabel*, QWidget*>> hint_captions_;
 };
 
-// Builds the calculator and registers "Kalkulator zużycia energii" and the
-// toolbar button "K.Z.E.".
-EnergyWindow* RegisterEnergyWindow(Workbench& workbench);
-
 }  // namespace orvanta
