@@ -174,6 +174,14 @@ TEST_F(EnergyWindowTest, WarszawaOfficeHoursGiveTheYearlyFigures) {
   EXPECT_TRUE(energy_->ChartImage().save("/tmp/energywin/year_chart_warszawa.png"));
   energy_->hide();
 
+  const auto caption_of = [&](const char* name) {
+    for (QLabel* l : energy_->findChildren<QLabel*>())
+      if (l->buddy() == Child<QWidget>(name)) return l->text().toStdString();
+    return std::string("(no caption)");
+  };
+  EXPECT_EQ(caption_of("Edit30"), "STRUMIEŃ WYWIEWU");
+  EXPECT_EQ(caption_of("ComboBox1"), "WYBIERZ MIASTO");
+
   // Another language: the captions follow, the chosen city and the results stay.
   ASSERT_TRUE(LoadLanguage(2));
   EXPECT_EQ(Child<QComboBox>("ComboBox1")->currentText(), "WARSZAWA");
@@ -182,11 +190,6 @@ TEST_F(EnergyWindowTest, WarszawaOfficeHoursGiveTheYearlyFigures) {
   EXPECT_EQ(Shown("Label71"), Dec("1887,9"));
   EXPECT_EQ(months->verticalHeaderItem(1)->text(), "heating [kWh]");
   // No Polish word is left among the captions and units.
-  const auto caption_of = [&](const char* name) {
-    for (QLabel* l : energy_->findChildren<QLabel*>())
-      if (l->buddy() == Child<QWidget>(name)) return l->text().toStdString();
-    return std::string("(no caption)");
-  };
   EXPECT_EQ(caption_of("Edit30"), "EXHAUST AIR FLOW");
   EXPECT_EQ(caption_of("ComboBox1"), Text(229).toStdString());
   EXPECT_EQ(Text(229), "CHOOSE A CITY");
