@@ -19,6 +19,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -595,6 +597,28 @@ TEST_F(EnergyWindowTest, ExportAsksForTheReportDataAndSaysWhyNothingWasWritten) 
   const QImage chart = energy_->ChartImage();
   EXPECT_EQ(chart.size(), QSize(1260, 500));
   EXPECT_NE(chart.pixel(630, 250), chart.pixel(2, 2));  // drawn, not blank
+}
+
+}  // namespace
+}  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// On a 1366-pixel screen the whole width shows — all seven days of the
+// timetable and every cost — in Polish and in English; only the height
+// scrolls.
+TEST_F(EnergyWindowTest, TheWholeWidthFitsASmallScreen) {
+  auto* area = energy_->findChild<QScrollArea*>("ScrollBox1");
+  ASSERT_NE(area, nullptr);
+  for (int language : {1, 2}) {
+    ASSERT_TRUE(LoadLanguage(language));
+    ChooseCity("GORZOW WIELKOPOLSKI");
+    QApplication::processEvents();
+    const int need = area->widget()->minimumSizeHint().width() + 2 * area->frameWidth() +
+                     area->verticalScrollBar()->sizeHint().width();
+    EXPECT_LE(need, 1366 - 20) << "language " << language;
+  }
 }
 
 }  // namespace

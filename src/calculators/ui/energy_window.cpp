@@ -64,6 +64,7 @@ QLabel* ValueLabel(const char* name, QWidget* parent) {
   auto* l = new QLabel(parent);
   l->setObjectName(name);
   l->setMinimumWidth(80);
+  l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);  // one line high beside a wrapped caption
   l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   l->setFrameShape(QFrame::StyledPanel);
   l->setFrameShadow(QFrame::Sunken);
@@ -361,7 +362,7 @@ QLineEdit* EnergyWindow::AddInput(QGridLayout* grid, int row, const char* edit_n
   QWidget* parent = grid->parentWidget();
   auto* caption = new QLabel(parent);
   caption->setWordWrap(true);
-  caption->setMinimumWidth(210);
+  caption->setMinimumWidth(180);
   auto* edit = new QLineEdit(UiNumberText(value), parent);
   edit->setObjectName(edit_name);
   edit->setFixedWidth(70);
@@ -505,7 +506,7 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   auto* timetable = new QGroupBox("Harmonogram pracy tygodniowej centrali wentylacyjnej", this);
   timetable->setObjectName("GroupBox2");
   auto* tl = new QGridLayout(timetable);
-  tl->setHorizontalSpacing(4);
+  tl->setHorizontalSpacing(2);
   tl->setVerticalSpacing(2);
   QFont compact = timetable->font();
   compact.setPointSizeF(compact.pointSizeF() * 0.9);
@@ -559,30 +560,40 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   rl->addWidget(new QLabel("PLN", results), row, 5);
   rl->setColumnStretch(0, 1);
   rl->setColumnStretch(3, 1);
+  rl->setRowStretch(row + 1, 1);  // spare height below the rows, not inside them
 
   // ---- the year chart, its statistics, the readout, the months ----
   auto* chart_box = new QGroupBox(this);
   auto* cl = new QVBoxLayout(chart_box);
-  auto* chart_head = new QHBoxLayout;
-  chart_head->addWidget(NamedLabel("Label165", "DLA MIASTA:", chart_box));
+  // The city and the year's statistics in two rows: the highest hour above
+  // the lowest, the mean beside the highest.
+  auto* chart_head = new QGridLayout;
+  chart_head->setHorizontalSpacing(4);
+  chart_head->setVerticalSpacing(0);
+  chart_head->addWidget(NamedLabel("Label165", "DLA MIASTA:", chart_box), 0, 0);
   city_caption_ = NamedLabel("Label166", "", chart_box);
   city_caption_->setFont(bold);
-  chart_head->addWidget(city_caption_);
-  chart_head->addSpacing(16);
+  chart_head->addWidget(city_caption_, 0, 1, 2, 1, Qt::AlignLeft | Qt::AlignTop);
+  chart_head->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance("GORZOW WIELKOPOLSKI") + 16);
   const std::tuple<const char*, const char*, const char*> stats[] = {
       {"Label23", "tmax", "°C"},   {"Label35", "φ(tmax)", "%"}, {"Label45", "imax", "kJ/kg"},
       {"Label24", "tmin", "°C"},   {"Label36", "φ(tmin)", "%"}, {"Label46", "imin", "kJ/kg"},
       {"Label30", "tśr", "°C"}};
+  int stat = 0;
   for (const auto& [name, symbol, unit] : stats) {
-    chart_head->addWidget(new QLabel(QString::fromUtf8(symbol) + " =", chart_box));
+    const int r = stat < 3 ? 0 : (stat < 6 ? 1 : 0);
+    const int c = 2 + 3 * (stat < 6 ? stat % 3 : 3);
+    ++stat;
+    chart_head->addWidget(new QLabel(QString::fromUtf8(symbol) + " =", chart_box), r, c, Qt::AlignRight);
     labels_[name] = NamedLabel(name, "", chart_box);
     labels_[name]->setMinimumWidth(fontMetrics().horizontalAdvance("-88,8"));
     labels_[name]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    chart_head->addWidget(labels_[name]);
-    chart_head->addWidget(new QLabel(QString::fromUtf8(unit), chart_box));
-    chart_head->addSpacing(6);
+    chart_head->addWidget(labels_[name], r, c + 1);
+    auto* u = new QLabel(QString::fromUtf8(unit), chart_box);
+    u->setMinimumWidth(fontMetrics().horizontalAdvance("kJ/kg") + 10);
+    chart_head->addWidget(u, r, c + 2);
   }
-  chart_head->addStretch();
+  chart_head->setColumnStretch(2 + 3 * 4, 1);
   cl->addLayout(chart_head);
   chart_ = new YearChartView(chart_box);
   chart_->hovered = [this](int hour) { ShowHour(hour); };
@@ -635,6 +646,8 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   left->addWidget(data);
   left->addStretch();
   top->addLayout(left);
+  // The right column: the commands beside the results, the timetable below
+  // them, then the year chart — narrow enough for a 1366-pixel screen.
   auto* right = new QVBoxLayout;
   auto* upper = new QHBoxLayout;
   auto* controls = new QVBoxLayout;
@@ -655,9 +668,9 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   controls->addLayout(buttons);
   controls->addStretch();
   upper->addLayout(controls);
-  upper->addWidget(timetable, 1);
+  upper->addWidget(results, 1);
   right->addLayout(upper);
-  right->addWidget(results);
+  right->addWidget(timetable);
   right->addWidget(chart_box, 1);
   top->addLayout(right, 1);
 
