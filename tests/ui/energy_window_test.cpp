@@ -623,3 +623,36 @@ TEST_F(EnergyWindowTest, TheWholeWidthFitsASmallScreen) {
 
 }  // namespace
 }  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// The legend wraps rather than run into the energy axis's unit ("kWh, kg"
+// above the plot's right edge) or out of the picture, in the window's
+// narrowest chart and in the report's picture, in Polish and in English.
+TEST(YearChartPicture, TheLegendKeepsClearOfTheAxisUnit) {
+  const QFont font;
+  const QFontMetrics fm(font);
+  for (int language : {1, 2}) {
+    ASSERT_TRUE(LoadLanguage(language));
+    for (int width : {560, 760, 1260}) {
+      const QRect area(0, 0, width, 400);
+      const QRect plot = YearChartPlot(area, fm);
+      const QRect unit(plot.right() + 4, plot.top() - fm.height() - 2, area.right() - plot.right() - 4, fm.height());
+      const std::vector<QRect> boxes = YearChartLegend(area, fm, EnergySections{});
+      ASSERT_EQ(boxes.size(), 5u);
+      for (size_t k = 0; k < boxes.size(); ++k) {
+        const QRect& b = boxes[k];
+        EXPECT_FALSE(b.intersects(unit)) << "language " << language << ", width " << width << ", entry " << k;
+        EXPECT_TRUE(area.contains(b)) << "language " << language << ", width " << width << ", entry " << k;
+        EXPECT_LT(b.bottom(), plot.top()) << "language " << language << ", width " << width << ", entry " << k;
+        for (size_t j = 0; j < k; ++j) EXPECT_FALSE(b.intersects(boxes[j])) << "entries " << j << " and " << k;
+      }
+      // Wide enough, the legend is one row.
+      if (width == 1260) EXPECT_EQ(boxes.front().top(), boxes.back().top());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -91,19 +91,66 @@ std::optional<int> WholeNumber(const QString& text) {
 
 namespace {
 
-struct YearChartLayout {
-  QRect plot;
-  QRect legend;
+struct LegendEntry {
+  QString text;
+  QColor colour;
+  bool bar;
 };
 
+// The outdoor temperature and the curves of the sections on.
+std::vector<LegendEntry> LegendEntries(const EnergySections& on) {
+  const bool pl = calcui::PolishTexts();
+  std::vector<LegendEntry> legend = {{pl ? "temperatura zewnętrzna [°C]" : "outdoor temperature [°C]", kTemperatureColour, true}};
+  if (on.heater) legend.push_back({pl ? "ogrzewanie [kWh]" : "heating [kWh]", kHeatColour, false});
+  if (on.cooler) legend.push_back({pl ? "chłodzenie [kWh]" : "cooling [kWh]", kCoolColour, false});
+  if (on.humidifier) legend.push_back({pl ? "nawilżanie [kWh]" : "humidification [kWh]", kHumidColour, false});
+  if (on.adiabatic)
+    legend.push_back({pl ? "woda chłodnicy adiabatycznej [kg]" : "adiabatic cooler water [kg]", kWaterColour, false});
+  return legend;
+}
+
+constexpr int kLegendMark = 24;  // the colour sample and its gap before the text
+constexpr int kLegendGap = 18;   // between two entries
+
+// The legend's entries placed in rows from `left` that wrap before `right`.
+std::vector<QRect> PlaceLegend(const std::vector<LegendEntry>& entries, int left, int right, int top,
+                               const QFontMetrics& fm) {
+  std::vector<QRect> boxes;
+  const int h = fm.height() + 4;
+  int x = left, y = top;
+  for (const LegendEntry& e : entries) {
+    const int w = kLegendMark + fm.horizontalAdvance(e.text);
+    if (x > left && x + w > right) {
+      x = left;
+      y += h;
+    }
+    boxes.emplace_back(x, y, w, h);
+    x += w + kLegendGap;
+  }
+  return boxes;
+}
+
+struct YearChartLayout {
+  QRect plot;
+  int legend_left = 0, legend_right = 0, legend_top = 0;
+};
+
+// The legend keeps clear of the energy axis's unit above the plot's right
+// edge; its rows are counted for the full legend (every section on), so the
+// plot keeps its place whatever the switches.
 YearChartLayout LayoutOf(const QRect& area, const QFontMetrics& fm) {
   const int h = fm.height();
   YearChartLayout l;
-  l.legend = QRect(area.left() + 8, area.top() + 4, area.width() - 16, h + 4);
   const int left = fm.horizontalAdvance("-30 °C") + 14;
   const int right = fm.horizontalAdvance("kWh, kg") + 16;
-  l.plot = QRect(area.left() + left, l.legend.bottom() + 6, area.width() - left - right,
-                 area.height() - (l.legend.height() + 10) - (h + 10));
+  l.legend_left = area.left() + 8;
+  l.legend_right = area.right() - right;
+  l.legend_top = area.top() + 4;
+  const std::vector<QRect> full = PlaceLegend(LegendEntries(EnergySections{}), l.legend_left, l.legend_right,
+                                              l.legend_top, fm);
+  const int legend_bottom = full.empty() ? l.legend_top : full.back().bottom();
+  l.plot = QRect(area.left() + left, legend_bottom + 6, area.width() - left - right,
+                 area.bottom() - legend_bottom - 6 - (h + 10));
   return l;
 }
 
@@ -146,6 +193,11 @@ void AddDecimatedCurve(QPolygonF& line, const std::vector<double>& values, const
 
 QRect YearChartPlot(const QRect& area, const QFontMetrics& fm) { return LayoutOf(area, fm).plot; }
 
+std::vector<QRect> YearChartLegend(const QRect& area, const QFontMetrics& fm, const EnergySections& on) {
+  const YearChartLayout l = LayoutOf(area, fm);
+  return PlaceLegend(LegendEntries(on), l.legend_left, l.legend_right, l.legend_top, fm);
+}
+
 void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
@@ -160,23 +212,12 @@ void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
   const double mid = plot.top() + plot.height() / 2.0;
 
   // Legend: the outdoor temperature and the curves of the sections on.
-  struct Entry {
-    QString text;
-    QColor colour;
-    bool bar;
-  };
-  const bool pl = calcui::PolishTexts();
-  std::vector<Entry> legend = {{pl ? "temperatura zewnętrzna [°C]" : "outdoor temperature [°C]", kTemperatureColour, true}};
-  if (data.sections.heater) legend.push_back({pl ? "ogrzewanie [kWh]" : "heating [kWh]", kHeatColour, false});
-  if (data.sections.cooler) legend.push_back({pl ? "chłodzenie [kWh]" : "cooling [kWh]", kCoolColour, false});
-  if (data.sections.humidifier)
-    legend.push_back({pl ? "nawilżanie [kWh]" : "humidification [kWh]", kHumidColour, false});
-  if (data.sections.adiabatic)
-    legend.push_back({pl ? "woda chłodnicy adiabatycznej [kg]" : "adiabatic cooler water [kg]", kWaterColour, false});
   {
-    int x = l.legend.left();
-    const int cy = l.legend.center().y();
-    for (const Entry& e : legend) {
+    const std::vector<LegendEntry> legend = LegendEntries(data.sections);
+    const std::vector<QRect> boxes = PlaceLegend(legend, l.legend_left, l.legend_right, l.legend_top, fm);
+    for (size_t k = 0; k < legend.size(); ++k) {
+      const LegendEntry& e = legend[k];
+      const int x = boxes[k].left(), cy = boxes[k].center().y();
       if (e.bar) {
         p.fillRect(QRect(x, cy - 5, 18, 10), e.colour);
       } else {
@@ -184,8 +225,7 @@ void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
         p.drawLine(x, cy, x + 18, cy);
       }
       p.setPen(Qt::black);
-      p.drawText(QPoint(x + 24, cy + fm.ascent() / 2 - 1), e.text);
-      x += 24 + fm.horizontalAdvance(e.text) + 18;
+      p.drawText(QPoint(x + kLegendMark, cy + fm.ascent() / 2 - 1), e.text);
     }
   }
 
@@ -574,7 +614,7 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   city_caption_ = NamedLabel("Label166", "", chart_box);
   city_caption_->setFont(bold);
   chart_head->addWidget(city_caption_, 0, 1, 2, 1, Qt::AlignLeft | Qt::AlignTop);
-  chart_head->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance("GORZOW WIELKOPOLSKI") + 16);
+  chart_head->setColumnMinimumWidth(1, QFontMetrics(bold).horizontalAdvance("GORZOW WIELKOPOLSKI") + 16);
   const std::tuple<const char*, const char*, const char*> stats[] = {
       {"Label23", "tmax", "°C"},   {"Label35", "φ(tmax)", "%"}, {"Label45", "imax", "kJ/kg"},
       {"Label24", "tmin", "°C"},   {"Label36", "φ(tmin)", "%"}, {"Label46", "imin", "kJ/kg"},
