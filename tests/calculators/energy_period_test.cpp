@@ -191,8 +191,11 @@ TEST(EnergyStatistics, AYearAboveFreezingKeepsItsTrueMinimum) {
 }
 
 TEST(EnergyReadout, HourUnderTheMouse) {
-  EXPECT_EQ(HourUnderMouse(0, 876), 0);
-  EXPECT_EQ(HourUnderMouse(100, 876), 1000);
+  // x = 100 of 876 pixels is hour 1000 of the year, at position 999; the
+  // chart draws that position at the same pixel.
+  EXPECT_EQ(HourUnderMouse(100, 876), 999);
+  EXPECT_EQ(YearChartX(999, 876), 100);
+  EXPECT_EQ(HourUnderMouse(0, 876), 0);       // hour 0 does not exist: the first hour
   EXPECT_EQ(HourUnderMouse(876, 876), 8759);  // the last pixel: the last hour
   EXPECT_EQ(HourUnderMouse(-3, 876), 0);
   EXPECT_EQ(HourUnderMouse(10, 0), 0);

@@ -19,6 +19,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -40,6 +42,7 @@
 #include "calculators/ui/ahu_window.h"
 #include "calculators/ui/energy_window.h"
 #include "calculators/ui/energy_report_file.h"
+#include "psychro/number_text.h"
 
 namespace orvanta {
 namespace {
@@ -173,6 +176,14 @@ TEST_F(EnergyWindowTest, WarszawaOfficeHoursGiveTheYearlyFigures) {
   EXPECT_TRUE(energy_->ChartImage().save("/tmp/energywin/year_chart_warszawa.png"));
   energy_->hide();
 
+  const auto caption_of = [&](const char* name) {
+    for (QLabel* l : energy_->findChildren<QLabel*>())
+      if (l->buddy() == Child<QWidget>(name)) return l->text().toStdString();
+    return std::string("(no caption)");
+  };
+  EXPECT_EQ(caption_of("Edit30"), "STRUMIEŃ WYWIEWU");
+  EXPECT_EQ(caption_of("ComboBox1"), "WYBIERZ MIASTO");
+
   // Another language: the captions follow, the chosen city and the results stay.
   ASSERT_TRUE(LoadLanguage(2));
   EXPECT_EQ(Child<QComboBox>("ComboBox1")->currentText(), "WARSZAWA");
@@ -180,6 +191,15 @@ TEST_F(EnergyWindowTest, WarszawaOfficeHoursGiveTheYearlyFigures) {
   EXPECT_EQ(Child<QLabel>("Label57")->text(), Text(810));
   EXPECT_EQ(Shown("Label71"), Dec("1887,9"));
   EXPECT_EQ(months->verticalHeaderItem(1)->text(), "heating [kWh]");
+  // No Polish word is left among the captions and units.
+  EXPECT_EQ(caption_of("Edit30"), "EXHAUST AIR FLOW");
+  EXPECT_EQ(caption_of("ComboBox1"), Text(229).toStdString());
+  EXPECT_EQ(Text(229), "CHOOSE A CITY");
+  QStringList results_units;
+  for (QLabel* l : Child<QWidget>("GroupBox3")->findChildren<QLabel*>())
+    if (l->text().startsWith("kg")) results_units << l->text();
+  EXPECT_EQ(results_units.join(" ").toStdString(), "kg/year");
+  EXPECT_EQ(Child<QWidget>("Button2")->toolTip(), "Copy the operating hours to the next day");
   messages_.Clear();
   Child<QPushButton>("Button1")->click();
   EXPECT_TRUE(messages_.shown().empty());
@@ -255,11 +275,14 @@ TEST(YearChartPicture, EveryCurveReachesItsHighestHour) {
 }
 
 TEST_F(EnergyWindowTest, FailuresAreSaidAndKeepThePreviousResults) {
-  // No city yet.
+  // No city yet: said before the inputs are read, so also with an input
+  // that is not a number.
+  Edit("Edit2")->setText("x");
   Child<QPushButton>("Button1")->click();
   ASSERT_EQ(messages_.shown().size(), 1u);
   EXPECT_EQ(messages_.shown()[0].caption, "ORVANTA");
   EXPECT_EQ(messages_.shown()[0].text, Text(1191));
+  Edit("Edit2")->setText("20");
   // No hour ticked: the chart's statistics are there, no results.
   messages_.Clear();
   ChooseCity("KRAKOW");
@@ -289,13 +312,15 @@ TEST_F(EnergyWindowTest, FailuresAreSaidAndKeepThePreviousResults) {
   Edit("Edit4")->setText("01");
   Edit("Edit5")->setText("31");
   Edit("Edit6")->setText("12");
-  // All sections off.
+  // All sections off: said before the inputs are read.
   messages_.Clear();
   for (int n : {15, 16, 17, 18, 19, 20}) Box(n)->setChecked(false);
+  Edit("Edit17")->setText("");
   Child<QPushButton>("Button1")->click();
   ASSERT_EQ(messages_.shown().size(), 1u);
   EXPECT_EQ(messages_.shown()[0].text, Text(1192));
   EXPECT_EQ(Shown("Label106"), total);
+  Edit("Edit17")->setText("1000");
   Box(18)->setChecked(true);
   // A non-number ends the calculation silently.
   messages_.Clear();
@@ -442,6 +467,17 @@ TEST_F(EnergyWindowTest, TheReadoutShowsTheHourUnderTheMouse) {
   EXPECT_EQ(Shown("Label129"), t.humid);
   EXPECT_EQ(Shown("Label134"), t.water);
   EXPECT_FALSE(t.hour.empty());
+  // The hour shown is the one the chart draws under the mouse: x·8760/width
+  // rounded, counted from 1 — the hour record's own number and temperature.
+  const int dx = plot.width() / 3;
+  const int hour = int(std::floor(dx * 8760.0 / plot.width() + 0.5));
+  QMouseEvent third(QEvent::MouseMove, QPointF(plot.left() + dx, plot.center().y()),
+                    chart->mapToGlobal(QPointF(plot.left() + dx, plot.center().y())), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(chart, &third);
+  EXPECT_EQ(Shown("Label5"), std::to_string(hour));
+  EXPECT_EQ(year.hours[hour - 1].hour, hour);
+  EXPECT_EQ(Shown("Label6"), NumberText(year.hours[hour - 1].t, UiDecimalSeparator()));
   EXPECT_EQ(chart->HourAt(plot.left()), 0);
   EXPECT_EQ(chart->HourAt(plot.left() - 5), -1);
   energy_->hide();
@@ -561,6 +597,61 @@ TEST_F(EnergyWindowTest, ExportAsksForTheReportDataAndSaysWhyNothingWasWritten) 
   const QImage chart = energy_->ChartImage();
   EXPECT_EQ(chart.size(), QSize(1260, 500));
   EXPECT_NE(chart.pixel(630, 250), chart.pixel(2, 2));  // drawn, not blank
+}
+
+}  // namespace
+}  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// On a 1366-pixel screen the whole width shows — all seven days of the
+// timetable and every cost — in Polish and in English; only the height
+// scrolls.
+TEST_F(EnergyWindowTest, TheWholeWidthFitsASmallScreen) {
+  auto* area = energy_->findChild<QScrollArea*>("ScrollBox1");
+  ASSERT_NE(area, nullptr);
+  for (int language : {1, 2}) {
+    ASSERT_TRUE(LoadLanguage(language));
+    ChooseCity("GORZOW WIELKOPOLSKI");
+    QApplication::processEvents();
+    const int need = area->widget()->minimumSizeHint().width() + 2 * area->frameWidth() +
+                     area->verticalScrollBar()->sizeHint().width();
+    EXPECT_LE(need, 1366 - 20) << "language " << language;
+  }
+}
+
+}  // namespace
+}  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// The legend wraps rather than run into the energy axis's unit ("kWh, kg"
+// above the plot's right edge) or out of the picture, in the window's
+// narrowest chart and in the report's picture, in Polish and in English.
+TEST(YearChartPicture, TheLegendKeepsClearOfTheAxisUnit) {
+  const QFont font;
+  const QFontMetrics fm(font);
+  for (int language : {1, 2}) {
+    ASSERT_TRUE(LoadLanguage(language));
+    for (int width : {560, 760, 1260}) {
+      const QRect area(0, 0, width, 400);
+      const QRect plot = YearChartPlot(area, fm);
+      const QRect unit(plot.right() + 4, plot.top() - fm.height() - 2, area.right() - plot.right() - 4, fm.height());
+      const std::vector<QRect> boxes = YearChartLegend(area, fm, EnergySections{});
+      ASSERT_EQ(boxes.size(), 5u);
+      for (size_t k = 0; k < boxes.size(); ++k) {
+        const QRect& b = boxes[k];
+        EXPECT_FALSE(b.intersects(unit)) << "language " << language << ", width " << width << ", entry " << k;
+        EXPECT_TRUE(area.contains(b)) << "language " << language << ", width " << width << ", entry " << k;
+        EXPECT_LT(b.bottom(), plot.top()) << "language " << language << ", width " << width << ", entry " << k;
+        for (size_t j = 0; j < k; ++j) EXPECT_FALSE(b.intersects(boxes[j])) << "entries " << j << " and " << k;
+      }
+      // Wide enough, the legend is one row.
+      if (width == 1260) EXPECT_EQ(boxes.front().top(), boxes.back().top());
+    }
+  }
 }
 
 }  // namespace

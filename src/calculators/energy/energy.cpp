@@ -362,8 +362,9 @@ ClimateStatisticsTexts StatisticsTexts(const ClimateStatistics& s, char sep) {
 
 int HourUnderMouse(int x, int width) {
   if (width <= 0) return 0;
+  // The hour (1 … 8760) drawn at x; its position in the year is one less.
   const long long h = Rnd(static_cast<double>(x) * kClimateHoursPerYear / width);
-  return static_cast<int>(std::clamp<long long>(h, 0, kClimateHoursPerYear - 1));
+  return static_cast<int>(std::clamp<long long>(h, 1, kClimateHoursPerYear)) - 1;
 }
 
 EnergyHourTexts HourTexts(const EnergyResults& r, std::span<const ClimateHour> year, int position,

@@ -220,8 +220,9 @@ struct ClimateStatisticsTexts {
 };
 ClimateStatisticsTexts StatisticsTexts(const ClimateStatistics& s, char decimal_separator);
 
-// The position in the year of the hour under the mouse at x of a chart
-// `width` pixels wide: rnd(x·8760/width), kept within the year.
+// The position in the year (0 … 8759) of the hour under the mouse at x of a
+// chart `width` pixels wide: the hour rnd(x·8760/width), kept within
+// 1 … 8760, less one — the inverse of YearChartX.
 int HourUnderMouse(int x, int width);
 // The hover readout of one hour (position 0 … 8759).
 struct EnergyHourTexts {

@@ -46,6 +46,7 @@ constexpr int kReportKind = 21;
 constexpr int kVideoLinkLine = 4;
 constexpr int kTextPictureSaved = 1193;
 constexpr int kTextOpenPicture = 1194;
+constexpr int kTextChooseCity = 229;  // "WYBIERZ MIASTO"
 
 // Curve colours of the year chart, also used by its legend.
 const QColor kHeatColour(200, 30, 30);
@@ -63,6 +64,7 @@ QLabel* ValueLabel(const char* name, QWidget* parent) {
   auto* l = new QLabel(parent);
   l->setObjectName(name);
   l->setMinimumWidth(80);
+  l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);  // one line high beside a wrapped caption
   l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   l->setFrameShape(QFrame::StyledPanel);
   l->setFrameShadow(QFrame::Sunken);
@@ -89,19 +91,66 @@ std::optional<int> WholeNumber(const QString& text) {
 
 namespace {
 
-struct YearChartLayout {
-  QRect plot;
-  QRect legend;
+struct LegendEntry {
+  QString text;
+  QColor colour;
+  bool bar;
 };
 
+// The outdoor temperature and the curves of the sections on.
+std::vector<LegendEntry> LegendEntries(const EnergySections& on) {
+  const bool pl = calcui::PolishTexts();
+  std::vector<LegendEntry> legend = {{pl ? "temperatura zewnętrzna [°C]" : "outdoor temperature [°C]", kTemperatureColour, true}};
+  if (on.heater) legend.push_back({pl ? "ogrzewanie [kWh]" : "heating [kWh]", kHeatColour, false});
+  if (on.cooler) legend.push_back({pl ? "chłodzenie [kWh]" : "cooling [kWh]", kCoolColour, false});
+  if (on.humidifier) legend.push_back({pl ? "nawilżanie [kWh]" : "humidification [kWh]", kHumidColour, false});
+  if (on.adiabatic)
+    legend.push_back({pl ? "woda chłodnicy adiabatycznej [kg]" : "adiabatic cooler water [kg]", kWaterColour, false});
+  return legend;
+}
+
+constexpr int kLegendMark = 24;  // the colour sample and its gap before the text
+constexpr int kLegendGap = 18;   // between two entries
+
+// The legend's entries placed in rows from `left` that wrap before `right`.
+std::vector<QRect> PlaceLegend(const std::vector<LegendEntry>& entries, int left, int right, int top,
+                               const QFontMetrics& fm) {
+  std::vector<QRect> boxes;
+  const int h = fm.height() + 4;
+  int x = left, y = top;
+  for (const LegendEntry& e : entries) {
+    const int w = kLegendMark + fm.horizontalAdvance(e.text);
+    if (x > left && x + w > right) {
+      x = left;
+      y += h;
+    }
+    boxes.emplace_back(x, y, w, h);
+    x += w + kLegendGap;
+  }
+  return boxes;
+}
+
+struct YearChartLayout {
+  QRect plot;
+  int legend_left = 0, legend_right = 0, legend_top = 0;
+};
+
+// The legend keeps clear of the energy axis's unit above the plot's right
+// edge; its rows are counted for the full legend (every section on), so the
+// plot keeps its place whatever the switches.
 YearChartLayout LayoutOf(const QRect& area, const QFontMetrics& fm) {
   const int h = fm.height();
   YearChartLayout l;
-  l.legend = QRect(area.left() + 8, area.top() + 4, area.width() - 16, h + 4);
   const int left = fm.horizontalAdvance("-30 °C") + 14;
   const int right = fm.horizontalAdvance("kWh, kg") + 16;
-  l.plot = QRect(area.left() + left, l.legend.bottom() + 6, area.width() - left - right,
-                 area.height() - (l.legend.height() + 10) - (h + 10));
+  l.legend_left = area.left() + 8;
+  l.legend_right = area.right() - right;
+  l.legend_top = area.top() + 4;
+  const std::vector<QRect> full = PlaceLegend(LegendEntries(EnergySections{}), l.legend_left, l.legend_right,
+                                              l.legend_top, fm);
+  const int legend_bottom = full.empty() ? l.legend_top : full.back().bottom();
+  l.plot = QRect(area.left() + left, legend_bottom + 6, area.width() - left - right,
+                 area.bottom() - legend_bottom - 6 - (h + 10));
   return l;
 }
 
@@ -144,6 +193,11 @@ void AddDecimatedCurve(QPolygonF& line, const std::vector<double>& values, const
 
 QRect YearChartPlot(const QRect& area, const QFontMetrics& fm) { return LayoutOf(area, fm).plot; }
 
+std::vector<QRect> YearChartLegend(const QRect& area, const QFontMetrics& fm, const EnergySections& on) {
+  const YearChartLayout l = LayoutOf(area, fm);
+  return PlaceLegend(LegendEntries(on), l.legend_left, l.legend_right, l.legend_top, fm);
+}
+
 void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
@@ -158,23 +212,12 @@ void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
   const double mid = plot.top() + plot.height() / 2.0;
 
   // Legend: the outdoor temperature and the curves of the sections on.
-  struct Entry {
-    QString text;
-    QColor colour;
-    bool bar;
-  };
-  const bool pl = calcui::PolishTexts();
-  std::vector<Entry> legend = {{pl ? "temperatura zewnętrzna [°C]" : "outdoor temperature [°C]", kTemperatureColour, true}};
-  if (data.sections.heater) legend.push_back({pl ? "ogrzewanie [kWh]" : "heating [kWh]", kHeatColour, false});
-  if (data.sections.cooler) legend.push_back({pl ? "chłodzenie [kWh]" : "cooling [kWh]", kCoolColour, false});
-  if (data.sections.humidifier)
-    legend.push_back({pl ? "nawilżanie [kWh]" : "humidification [kWh]", kHumidColour, false});
-  if (data.sections.adiabatic)
-    legend.push_back({pl ? "woda chłodnicy adiabatycznej [kg]" : "adiabatic cooler water [kg]", kWaterColour, false});
   {
-    int x = l.legend.left();
-    const int cy = l.legend.center().y();
-    for (const Entry& e : legend) {
+    const std::vector<LegendEntry> legend = LegendEntries(data.sections);
+    const std::vector<QRect> boxes = PlaceLegend(legend, l.legend_left, l.legend_right, l.legend_top, fm);
+    for (size_t k = 0; k < legend.size(); ++k) {
+      const LegendEntry& e = legend[k];
+      const int x = boxes[k].left(), cy = boxes[k].center().y();
       if (e.bar) {
         p.fillRect(QRect(x, cy - 5, 18, 10), e.colour);
       } else {
@@ -182,8 +225,7 @@ void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data) {
         p.drawLine(x, cy, x + 18, cy);
       }
       p.setPen(Qt::black);
-      p.drawText(QPoint(x + 24, cy + fm.ascent() / 2 - 1), e.text);
-      x += 24 + fm.horizontalAdvance(e.text) + 18;
+      p.drawText(QPoint(x + kLegendMark, cy + fm.ascent() / 2 - 1), e.text);
     }
   }
 
@@ -324,11 +366,17 @@ void YearChartView::leaveEvent(QEvent*) {
 void EnergyWindow::CaptionFollowsHint(QLabel* caption, QWidget* w) { hint_captions_.emplace_back(caption, w); }
 
 void EnergyWindow::RefreshCaptions() {
+  const bool pl = calcui::PolishTexts();
+  // The exhaust flow has no text of its own in the language files.
+  edits_["Edit30"]->setToolTip(pl ? "STRUMIEŃ WYWIEWU" : "EXHAUST AIR FLOW");
   for (auto [caption, w] : hint_captions_)
     if (!w->toolTip().isEmpty()) caption->setText(w->toolTip());
   // The texts this window adds to the form: the city list's caption and the months.
-  const bool pl = calcui::PolishTexts();
-  choose_city_->setText(pl ? "WYBIERZ MIASTO" : "CHOOSE THE CITY");
+  choose_city_->setText(Text(kTextChooseCity));
+  labels_["unit:Label151"]->setText(pl ? "kg/rok" : "kg/year");
+  for (int k = 2; k <= 7; ++k)
+    if (auto* copy = findChild<QPushButton*>(QString("Button%1").arg(k)))
+      copy->setToolTip(pl ? "Kopiuj godziny pracy na następny dzień" : "Copy the operating hours to the next day");
   QStringList heads;
   for (int m = 1; m <= 12; ++m) heads << QString::number(m);
   heads << (pl ? "ROK" : "YEAR");
@@ -344,6 +392,8 @@ void EnergyWindow::RefreshCaptions() {
 
 void EnergyWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // The year chart is not cleared on opening: it belongs to the results,
+  // which stay until the next calculation.
   RefreshCaptions();
 }
 
@@ -352,7 +402,7 @@ QLineEdit* EnergyWindow::AddInput(QGridLayout* grid, int row, const char* edit_n
   QWidget* parent = grid->parentWidget();
   auto* caption = new QLabel(parent);
   caption->setWordWrap(true);
-  caption->setMinimumWidth(210);
+  caption->setMinimumWidth(180);
   auto* edit = new QLineEdit(UiNumberText(value), parent);
   edit->setObjectName(edit_name);
   edit->setFixedWidth(70);
@@ -394,7 +444,7 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   g->setColumnStretch(0, 1);
   int row = 0;
   AddInput(g, row++, "Edit1", "Vn", "m³/h", d.v_supply);
-  AddInput(g, row++, "Edit30", "Vw", "m³/h", d.v_exhaust)->setToolTip("STRUMIEŃ WYWIEWU");
+  AddInput(g, row++, "Edit30", "Vw", "m³/h", d.v_exhaust);
   AddInput(g, row++, "Edit27", "rec", "%", d.rec, "UpDown11");
   QLineEdit* fresh = AddInput(g, row++, "Edit28", "Vśw", "m³/h", d.v_fresh());
   fresh->setReadOnly(true);
@@ -496,7 +546,7 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   auto* timetable = new QGroupBox("Harmonogram pracy tygodniowej centrali wentylacyjnej", this);
   timetable->setObjectName("GroupBox2");
   auto* tl = new QGridLayout(timetable);
-  tl->setHorizontalSpacing(4);
+  tl->setHorizontalSpacing(2);
   tl->setVerticalSpacing(2);
   QFont compact = timetable->font();
   compact.setPointSizeF(compact.pointSizeF() * 0.9);
@@ -550,30 +600,40 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   rl->addWidget(new QLabel("PLN", results), row, 5);
   rl->setColumnStretch(0, 1);
   rl->setColumnStretch(3, 1);
+  rl->setRowStretch(row + 1, 1);  // spare height below the rows, not inside them
 
   // ---- the year chart, its statistics, the readout, the months ----
   auto* chart_box = new QGroupBox(this);
   auto* cl = new QVBoxLayout(chart_box);
-  auto* chart_head = new QHBoxLayout;
-  chart_head->addWidget(NamedLabel("Label165", "DLA MIASTA:", chart_box));
+  // The city and the year's statistics in two rows: the highest hour above
+  // the lowest, the mean beside the highest.
+  auto* chart_head = new QGridLayout;
+  chart_head->setHorizontalSpacing(4);
+  chart_head->setVerticalSpacing(0);
+  chart_head->addWidget(NamedLabel("Label165", "DLA MIASTA:", chart_box), 0, 0);
   city_caption_ = NamedLabel("Label166", "", chart_box);
   city_caption_->setFont(bold);
-  chart_head->addWidget(city_caption_);
-  chart_head->addSpacing(16);
+  chart_head->addWidget(city_caption_, 0, 1, 2, 1, Qt::AlignLeft | Qt::AlignTop);
+  chart_head->setColumnMinimumWidth(1, QFontMetrics(bold).horizontalAdvance("GORZOW WIELKOPOLSKI") + 16);
   const std::tuple<const char*, const char*, const char*> stats[] = {
       {"Label23", "tmax", "°C"},   {"Label35", "φ(tmax)", "%"}, {"Label45", "imax", "kJ/kg"},
       {"Label24", "tmin", "°C"},   {"Label36", "φ(tmin)", "%"}, {"Label46", "imin", "kJ/kg"},
       {"Label30", "tśr", "°C"}};
+  int stat = 0;
   for (const auto& [name, symbol, unit] : stats) {
-    chart_head->addWidget(new QLabel(QString::fromUtf8(symbol) + " =", chart_box));
+    const int r = stat < 3 ? 0 : (stat < 6 ? 1 : 0);
+    const int c = 2 + 3 * (stat < 6 ? stat % 3 : 3);
+    ++stat;
+    chart_head->addWidget(new QLabel(QString::fromUtf8(symbol) + " =", chart_box), r, c, Qt::AlignRight);
     labels_[name] = NamedLabel(name, "", chart_box);
     labels_[name]->setMinimumWidth(fontMetrics().horizontalAdvance("-88,8"));
     labels_[name]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    chart_head->addWidget(labels_[name]);
-    chart_head->addWidget(new QLabel(QString::fromUtf8(unit), chart_box));
-    chart_head->addSpacing(6);
+    chart_head->addWidget(labels_[name], r, c + 1);
+    auto* u = new QLabel(QString::fromUtf8(unit), chart_box);
+    u->setMinimumWidth(fontMetrics().horizontalAdvance("kJ/kg") + 10);
+    chart_head->addWidget(u, r, c + 2);
   }
-  chart_head->addStretch();
+  chart_head->setColumnStretch(2 + 3 * 4, 1);
   cl->addLayout(chart_head);
   chart_ = new YearChartView(chart_box);
   chart_->hovered = [this](int hour) { ShowHour(hour); };
@@ -626,11 +686,14 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   left->addWidget(data);
   left->addStretch();
   top->addLayout(left);
+  // The right column: the commands beside the results, the timetable below
+  // them, then the year chart — narrow enough for a 1366-pixel screen.
   auto* right = new QVBoxLayout;
   auto* upper = new QHBoxLayout;
   auto* controls = new QVBoxLayout;
   auto* city_row = new QHBoxLayout;
   choose_city_ = new QLabel(this);
+  choose_city_->setBuddy(city_);
   city_row->addWidget(choose_city_);
   city_row->addWidget(city_, 1);
   controls->addLayout(city_row);
@@ -645,9 +708,9 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   controls->addLayout(buttons);
   controls->addStretch();
   upper->addLayout(controls);
-  upper->addWidget(timetable, 1);
+  upper->addWidget(results, 1);
   right->addLayout(upper);
-  right->addWidget(results);
+  right->addWidget(timetable);
   right->addWidget(chart_box, 1);
   top->addLayout(right, 1);
 
@@ -732,7 +795,6 @@ void EnergyWindow::BuildTimetable(QGridLayout* grid, const QFont& font) {
       copy->setObjectName(QString("Button%1").arg(k + 2));
       copy->setAutoDefault(false);
       copy->setFont(font);
-      copy->setToolTip("Kopiuj godziny pracy na następny dzień");
       grid->addWidget(copy, 3, 2 * k, 1, 3, Qt::AlignHCenter);
       connect(copy, &QPushButton::clicked, this, [this, k] {
         WeeklyTimetable t = Timetable();
@@ -874,6 +936,19 @@ void EnergyWindow::Compute() {
   const QString city = city_->currentIndex() < 0
                            ? QString::fromUtf8(kEnergyNoCityChoice.data(), int(kEnergyNoCityChoice.size()))
                            : city_->currentText();
+  // The city and its file come first, then the sections, then the inputs.
+  const ClimateYear* year = CachedYear(city);
+  if (!year) {
+    // The command refuses "Wybierz" and says what is wrong with the file.
+    const EnergyResults refused =
+        ComputeEnergyForCity(DataDir().toStdString(), city.toStdString(), EnergyInputs{}, WeeklyTimetable{});
+    Messages::Info(this, kCaption, calcui::FailureText(refused.failure));
+    return;
+  }
+  if (std::none_of(sections_.begin(), sections_.end(), [](QCheckBox* b) { return b->isChecked(); })) {
+    Messages::Info(this, kCaption, Text(kTextEnergyNoSection));
+    return;
+  }
   EnergyInputs in;
   // A recirculation that is not a whole number is said at once; here it just ends.
   const RecirculationEdit rec = ParseRecirculation(edits_["Edit27"]->text().toStdString());
@@ -881,15 +956,8 @@ void EnergyWindow::Compute() {
   if (!ReadInputs(in) || !rec.ok) return;
   in.rec = rec.value;
   const WeeklyTimetable tt = Timetable();
-  EnergyResults r;
-  const ClimateYear* year = CachedYear(city);
-  if (year) {
-    r = ComputeEnergy(in, tt, year->hours);
-  } else {
-    // The command refuses "Wybierz" and says what is wrong with the file.
-    r = ComputeEnergyForCity(DataDir().toStdString(), city.toStdString(), in, tt);
-  }
-  if (!year || !r.has_chart()) {
+  EnergyResults r = ComputeEnergy(in, tt, year->hours);
+  if (!r.has_chart()) {
     Messages::Info(this, kCaption, calcui::FailureText(r.failure));
     return;
   }

@@ -53,6 +53,9 @@ struct YearChartData {
 void PaintYearChart(QPainter& p, const QRect& area, const YearChartData& data);
 // The plot inside `area` when drawn with font metrics `fm` (hours map across its width).
 QRect YearChartPlot(const QRect& area, const QFontMetrics& fm);
+// Where the legend's entries go (temperature first, then the curves of the
+// sections on): in rows above the plot, clear of the energy axis's unit.
+std::vector<QRect> YearChartLegend(const QRect& area, const QFontMetrics& fm, const EnergySections& on);
 
 // "Image1": the year chart; moving the mouse over it reports the hour.
 class YearChartView : public QWidget {
@@ -137,9 +140,5 @@ class EnergyWindow : public QDialog {
   bool computed_ = false;
   std::vector<std::pair<QLabel*, QWidget*>> hint_captions_;
 };
-
-// Builds the calculator and registers "Kalkulator zużycia energii" and the
-// toolbar button "K.Z.E.".
-EnergyWindow* RegisterEnergyWindow(Workbench& workbench);
 
 }  // namespace orvanta
