@@ -45,8 +45,6 @@ constexpr int kTextDrawPoint = 161;
 constexpr int kTextDrawPointEnd = 225;
 constexpr int kTextWinterCase = 226;
 constexpr int kTextSummerCase = 227;
-constexpr int kTextPictureSaved = 1193;
-constexpr int kTextOpenPicture = 1194;
 constexpr int kVideoLinkLine = 2;
 
 const char* const kInputStyle = "QLineEdit { color: #007a00; }";
@@ -554,20 +552,7 @@ AhuWindow::AhuWindow(Workbench& workbench, QWidget* parent) : QDialog(parent), w
   connect(transfer, &QPushButton::clicked, this, &AhuWindow::TransferToChart);
   connect(compute, &QPushButton::clicked, this, &AhuWindow::Compute);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
-  connect(picture, &QPushButton::clicked, this, [this] {
-    static int counter = 0;
-    ++counter;
-    const QString file = "KCW" + QString::number(counter) + ".jpg";
-    const QString path = QDir(QDir::tempPath()).filePath(file);
-    QString error;
-    if (!SaveWindowPicture(this, path, &error)) {
-      Messages::Warning(this, "ORVANTA INFO", error);
-      return;
-    }
-    if (Messages::Question(this, "ORVANTA INFO", Text(kTextPictureSaved) + path + Text(kTextOpenPicture),
-                           QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
-      SaveAndOpenWindowPicture(this, path);
-  });
+  connect(picture, &QPushButton::clicked, this, [this] { OfferWindowPicture(this, "KCW"); });
 
   UpdateSections();
   ApplyLanguageTexts(this);

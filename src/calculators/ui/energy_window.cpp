@@ -44,8 +44,6 @@ const QString kCaption = QStringLiteral("ORVANTA");
 const QString kInfoCaption = QStringLiteral("ORVANTA INFO");
 constexpr int kReportKind = 21;
 constexpr int kVideoLinkLine = 4;
-constexpr int kTextPictureSaved = 1193;
-constexpr int kTextOpenPicture = 1194;
 constexpr int kTextChooseCity = 229;  // "WYBIERZ MIASTO"
 
 // Curve colours of the year chart, also used by its legend.
@@ -725,20 +723,7 @@ EnergyWindow::EnergyWindow(Workbench& workbench, QWidget* parent) : QDialog(pare
   connect(compute, &QPushButton::clicked, this, &EnergyWindow::Compute);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(export_button, &QPushButton::clicked, this, &EnergyWindow::ExportResults);
-  connect(picture, &QPushButton::clicked, this, [this] {
-    static int counter = 0;
-    ++counter;
-    const QString path = QDir(QDir::tempPath()).filePath("KZE" + QString::number(counter) + ".jpg");
-    QString error;
-    if (!SaveWindowPicture(this, path, &error)) {
-      Messages::Warning(this, kInfoCaption, error);
-      return;
-    }
-    if (Messages::Question(this, kInfoCaption, Text(kTextPictureSaved) + QDir::toNativeSeparators(path) +
-                                                   Text(kTextOpenPicture),
-                           QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
-      SaveAndOpenWindowPicture(this, path);
-  });
+  connect(picture, &QPushButton::clicked, this, [this] { OfferWindowPicture(this, "KZE"); });
 
   UpdateSections();
   ClearResults();

@@ -267,24 +267,7 @@ bool ChartOutput::OpenChartInImageEditor() {
   const QImage picture = ChartPicture(false);
   if (picture.isNull()) return false;
   ++editor_pictures_;
-  const QString path = QDir(QDir::tempPath()).filePath(QString("orv%1.jpg").arg(editor_pictures_));
-  QString error;
-  if (!SaveJpeg(picture, path, &error)) {
-    Messages::Warning(parent, kInfo, "The picture could not be saved to " + path + ":\n" + error);
-    return false;
-  }
-  MessageRequest ask;
-  ask.caption = kInfo;
-  ask.text = Text(1193) + QDir::toNativeSeparators(path) + Text(1194);
-  ask.icon = QMessageBox::Question;
-  ask.buttons = QMessageBox::Ok | QMessageBox::Cancel;
-  ask.default_button = QMessageBox::Ok;
-  if (Messages::Show(parent, ask) != QMessageBox::Ok) return true;
-  if (!OpenExternally(QUrl::fromLocalFile(path))) {
-    Messages::Info(parent, kInfo, "No application to open pictures was found. The picture is in the file " +
-                                      QDir::toNativeSeparators(path) + ".");
-  }
-  return true;
+  return OfferPicture(parent, picture, QDir(QDir::tempPath()).filePath(QString("orv%1.jpg").arg(editor_pictures_)));
 }
 
 ReportDataWindow* ChartOutput::ReportWindow() {

@@ -1,9 +1,13 @@
 #include "app/ui/kit/window_picture.h"
 
+#include <QDir>
+#include <QHash>
+#include <QMessageBox>
 #include <QUrl>
 #include <QWidget>
 
 #include "app/ui/kit/help_links.h"
+#include "app/ui/kit/language.h"
 #include "app/ui/kit/messages.h"
 
 #include <QSaveFile>
@@ -100,6 +104,34 @@ bool SaveWindowPicture(QWidget* window, const QString& path, QString* error) {
     return false;
   }
   return SaveJpeg(image, path, error);
+}
+
+bool OfferPicture(QWidget* parent, const QImage& picture, const QString& path) {
+  const QString caption = QStringLiteral("ORVANTA INFO");
+  QString error;
+  if (!SaveJpeg(picture, path, &error)) {
+    Messages::Warning(parent, caption, "The picture could not be saved to " + QDir::toNativeSeparators(path) +
+                                           ":\n" + error);
+    return false;
+  }
+  MessageRequest ask;
+  ask.caption = caption;
+  ask.text = Text(1193) + QDir::toNativeSeparators(path) + Text(1194);
+  ask.icon = QMessageBox::Question;
+  ask.buttons = QMessageBox::Ok | QMessageBox::Cancel;
+  ask.default_button = QMessageBox::Ok;
+  if (Messages::Show(parent, ask) != QMessageBox::Ok) return true;
+  if (!OpenExternally(QUrl::fromLocalFile(path)))
+    Messages::Info(parent, caption, "No application to open pictures was found. The picture is in the file " +
+                                        QDir::toNativeSeparators(path) + ".");
+  return true;
+}
+
+bool OfferWindowPicture(QWidget* window, const QString& prefix) {
+  static QHash<QString, int> counters;
+  const int n = ++counters[prefix];
+  const QString path = QDir(QDir::tempPath()).filePath(prefix + QString::number(n) + ".jpg");
+  return OfferPicture(window, GrabWindow(window), path);
 }
 
 bool SaveAndOpenWindowPicture(QWidget* window, const QString& path) {

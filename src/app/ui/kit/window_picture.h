@@ -25,4 +25,14 @@ bool SaveWindowPicture(QWidget* window, const QString& path, QString* error = nu
 // "ORVANTA INFO") and nothing is opened; returns whether the file was written.
 bool SaveAndOpenWindowPicture(QWidget* window, const QString& path);
 
+// Writes `picture` as `path` and asks, with language texts 1193 and 1194
+// (OK / Cancel, caption "ORVANTA INFO"), whether to open it in the image
+// application. A failed write is said and nothing asked; a picture that no
+// application takes is said with its path. Returns whether it was written.
+bool OfferPicture(QWidget* parent, const QImage& picture, const QString& path);
+// The picture command of a window ("POBIERZ"): its picture offered as
+// <temporary folder>/<prefix><n>.jpg, n counting the pictures of `prefix`
+// while the program runs.
+bool OfferWindowPicture(QWidget* window, const QString& prefix);
+
 }  // namespace orvanta
