@@ -12,8 +12,9 @@
 
 namespace orvanta {
 
-// What the report-data window asks for.
-struct ReportData {
+// What the report-data window asks for. (Its own name: the window kit has a
+// ReportData of Qt strings, and two classes of one name break the program.)
+struct ChartReportHeader {
   std::string title, investor, designer;
 };
 
@@ -27,7 +28,7 @@ struct ChartReportInput {
   const ChartProject* project = nullptr;
   UnitSystem units = UnitSystem::SI;
   bool polish = false;  // the Polish template
-  ReportData data;
+  ChartReportHeader data;
   xlsx::DateTime now;                    // local time of the report
   const ReportPicture* picture = nullptr;  // none: the report has no picture
 };

@@ -23,11 +23,11 @@
 
 #include "app/ui/kit/data_dir.h"
 #include "app/ui/kit/file_dialogs.h"
+#include "app/ui/kit/fit_to_screen.h"
 #include "app/ui/kit/help_links.h"
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
-#include "app/ui/kit/fit_to_screen.h"
 #include "app/ui/kit/shared_commands.h"
 #include "app/ui/kit/window_picture.h"
 #include "app/ui/kit/workbench.h"

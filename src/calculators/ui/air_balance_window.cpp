@@ -14,10 +14,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/ui/kit/fit_to_screen.h"
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
-#include "app/ui/kit/fit_to_screen.h"
 #include "calculators/ui/calc_form.h"
 
 namespace orvanta {

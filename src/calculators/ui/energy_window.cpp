@@ -23,12 +23,12 @@
 #include <cmath>
 
 #include "app/ui/kit/data_dir.h"
+#include "app/ui/kit/fit_to_screen.h"
 #include "app/ui/kit/help_links.h"
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
 #include "app/ui/kit/report_data_window.h"
-#include "app/ui/kit/fit_to_screen.h"
 #include "app/ui/kit/window_picture.h"
 #include "app/ui/kit/workbench.h"
 #include "calculators/energy/energy_handover.h"

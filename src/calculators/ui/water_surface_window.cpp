@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/kit/fit_to_screen.h"
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
-#include "app/ui/kit/fit_to_screen.h"
 #include "calculators/heat_gains/water_surface.h"
 #include "calculators/ui/calc_form.h"
 

@@ -12,10 +12,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/ui/kit/fit_to_screen.h"
 #include "app/ui/kit/language.h"
 #include "app/ui/kit/locale_numbers.h"
 #include "app/ui/kit/messages.h"
-#include "app/ui/kit/fit_to_screen.h"
 #include "ductcalc/fitting_acoustics.h"
 #include "ductcalc/fitting_mass.h"
 #include "ductcalc/section_losses.h"
