@@ -33,12 +33,6 @@ QLineEdit* NewEdit(QWidget* parent, const char* name, bool read_only = false) {
   return e;
 }
 
-QLabel* NewLabel(QWidget* parent, const char* name, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
-}
-
 QString Shown(double v) { return QString::fromStdString(NumberText(v, UiDecimalSeparator())); }
 
 }  // namespace
@@ -64,26 +58,26 @@ CoefficientDialog::CoefficientDialog(Workbench& workbench, QWidget* parent) : QD
   heat_gain_ = NewEdit(this, "Edit4");
   moisture_per_hour_ = NewEdit(this, "Edit6");
   moisture_per_second_ = NewEdit(this, "Edit5", true);
-  value_unit_ = NewLabel(this, "Label4", "kJ/kg");
-  heat_unit_ = NewLabel(this, "Label5", "kW");
-  per_hour_unit_ = NewLabel(this, "Label6", "kg/h    =");
-  per_second_unit_ = NewLabel(this, "Label7", "kg/s");
+  value_unit_ = NamedLabel(this, "Label4", "kJ/kg");
+  heat_unit_ = NamedLabel(this, "Label5", "kW");
+  per_hour_unit_ = NamedLabel(this, "Label6", "kg/h    =");
+  per_second_unit_ = NamedLabel(this, "Label7", "kg/s");
 
   auto* grid = new QGridLayout;
-  grid->addWidget(NewLabel(this, "Label1", "NAZWA WSPÓŁCZYNNIKA"), 0, 0);
+  grid->addWidget(NamedLabel(this, "Label1", "NAZWA WSPÓŁCZYNNIKA"), 0, 0);
   grid->addWidget(name_, 0, 1, 1, 4);
-  grid->addWidget(NewLabel(this, "Label8", "ZYSKI CIEPŁA CAŁKOWITEGO"), 1, 0);
+  grid->addWidget(NamedLabel(this, "Label8", "ZYSKI CIEPŁA CAŁKOWITEGO"), 1, 0);
   grid->addWidget(heat_gain_, 1, 1);
   grid->addWidget(heat_unit_, 1, 2);
-  grid->addWidget(NewLabel(this, "Label9", "ZYSKI WILGOCI "), 2, 0);
+  grid->addWidget(NamedLabel(this, "Label9", "ZYSKI WILGOCI "), 2, 0);
   grid->addWidget(moisture_per_hour_, 2, 1);
   grid->addWidget(per_hour_unit_, 2, 2);
   grid->addWidget(moisture_per_second_, 2, 3);
   grid->addWidget(per_second_unit_, 2, 4);
-  grid->addWidget(NewLabel(this, "Label2", "WARTOŚĆ"), 3, 0);
+  grid->addWidget(NamedLabel(this, "Label2", "WARTOŚĆ"), 3, 0);
   grid->addWidget(value_, 3, 1);
   grid->addWidget(value_unit_, 3, 2);
-  grid->addWidget(NewLabel(this, "Label3", "PUNKT PRZECIĘCIA"), 4, 0);
+  grid->addWidget(NamedLabel(this, "Label3", "PUNKT PRZECIĘCIA"), 4, 0);
   grid->addWidget(point_, 4, 1);
   grid->addWidget(load_point, 4, 2, 1, 3);
   grid->addWidget(draw_line_, 5, 0, 1, 5);
@@ -276,7 +270,7 @@ CoefficientListWindow::CoefficientListWindow(Workbench& workbench, CoefficientDi
   const std::array<std::pair<const char*, const char*>, kCColumns> heads{
       {{"Label2", "NAZWA"}, {"Label3", "WARTOŚĆ [kJ/kg]"}, {"Label4", "PUNKT"}, {"Label6", "LINIA"}}};
   for (int c = 0; c < kCColumns; ++c) {
-    QLabel* l = NewLabel(group, heads[c].first, heads[c].second);
+    QLabel* l = NamedLabel(group, heads[c].first, heads[c].second);
     l->setFixedWidth(kCWidths[c]);
     headings->addWidget(l);
   }
@@ -308,12 +302,7 @@ CoefficientListWindow::CoefficientListWindow(Workbench& workbench, CoefficientDi
   QAction* add_action = popup->addAction("Dodaj współczynnik kierunkowy przemiany");
   add_action->setObjectName("Dodajwspczynnikkierunkowyprzemiany1");
 
-  auto button = [this](const char* name, const QString& text) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-  };
+  auto button = [this](const char* name, const QString& text) { return NamedButton(this, name, text); };
   QPushButton* add_epsilon = button("Button1", "DODAJ EPSYLON");
   QPushButton* add_point = button("Button2", "DODAJ PUNKT");
   QPushButton* add_process = button("Button3", "DODAJ PRZEMIANĘ");

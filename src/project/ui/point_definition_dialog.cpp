@@ -33,18 +33,6 @@ QLineEdit* NewEdit(QWidget* parent, const char* name) {
   return e;
 }
 
-QRadioButton* NewRadio(QWidget* parent, const char* name, const QString& text) {
-  auto* b = new QRadioButton(text, parent);
-  b->setObjectName(name);
-  return b;
-}
-
-QLabel* NewLabel(QWidget* parent, const char* name, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
-}
-
 std::optional<double> ReadNumber(const QLineEdit* e) {
   return ParseNumber(e->text().toStdString(), UiDecimalSeparator());
 }
@@ -58,7 +46,7 @@ PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidge
   setWindowTitle("DEFINICJA PUNKTU");
   setModal(true);
 
-  auto* name_label = NewLabel(this, "Label1", "NAZWA PUNKTU");
+  auto* name_label = NamedLabel(this, "Label1", "NAZWA PUNKTU");
   name_edit_ = NewEdit(this, "Edit1");
   name_edit_->setMaxLength(ChartPoint::kNameCapacity);
 
@@ -74,7 +62,7 @@ PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidge
       {"RadioButton3", "Twórz przemianę z innym dowolnym punktem"},
   }};
   for (int k = 0; k < 3; ++k) {
-    auto* b = NewRadio(option_box, option_buttons[k].first, QString::fromUtf8(option_buttons[k].second));
+    auto* b = NamedRadio(option_box, option_buttons[k].first, QString::fromUtf8(option_buttons[k].second));
     option_layout->addWidget(b);
     options_->addButton(b, k);
   }
@@ -89,8 +77,8 @@ PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidge
   process_name_edit_->setMaxLength(20);
   point_combo_ = new QComboBox(process_group_);
   point_combo_->setObjectName("ComboBox1");
-  by_volume_ = NewRadio(process_group_, "RadioButton8", QString::fromUtf8("Objętość powietrza"));
-  by_mass_ = NewRadio(process_group_, "RadioButton9", "Masa powietrza");
+  by_volume_ = NamedRadio(process_group_, "RadioButton8", QString::fromUtf8("Objętość powietrza"));
+  by_mass_ = NamedRadio(process_group_, "RadioButton9", "Masa powietrza");
   auto* flow_choice = new QButtonGroup(this);
   flow_choice->addButton(by_volume_);
   flow_choice->addButton(by_mass_);
@@ -98,9 +86,9 @@ PointDefinitionDialog::PointDefinitionDialog(const ChartProject* project, QWidge
   mass_si_ = NewEdit(process_group_, "Edit4");
   volume_ip_ = NewEdit(process_group_, "Edit5");
   mass_ip_ = NewEdit(process_group_, "Edit6");
-  pg->addWidget(NewLabel(process_group_, "Label2", "Nazwa przemiany"), 0, 0);
+  pg->addWidget(NamedLabel(process_group_, "Label2", "Nazwa przemiany"), 0, 0);
   pg->addWidget(process_name_edit_, 0, 1, 1, 4);
-  pg->addWidget(NewLabel(process_group_, "Label3", "Punkt początkowy"), 1, 0);
+  pg->addWidget(NamedLabel(process_group_, "Label3", "Punkt początkowy"), 1, 0);
   pg->addWidget(point_combo_, 1, 1, 1, 4);
   pg->addWidget(by_volume_, 2, 0);
   pg->addWidget(volume_si_, 2, 1);

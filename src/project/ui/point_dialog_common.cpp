@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -83,6 +84,25 @@ void ShowProcessesFull(QWidget* parent) {
   ShowPointInfo(parent,
                 PolishTicked() ? QString("Projekt może zawierać najwyżej %1 przemian.").arg(ChartProject::kProcessSlots)
                                : QString("A project can hold at most %1 processes.").arg(ChartProject::kProcessSlots));
+}
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  return l;
+}
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  return b;
+}
+
+QRadioButton* NamedRadio(QWidget* parent, const char* name, const QString& text) {
+  auto* b = new QRadioButton(text, parent);
+  b->setObjectName(name);
+  return b;
 }
 
 }  // namespace orvanta

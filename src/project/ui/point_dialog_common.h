@@ -1,5 +1,5 @@
 // Pieces the point dialogs, the points list and the chart interaction share:
-// the label-position buttons and the
+// the label-position buttons, named controls and the
 // messages about a full table or invalid input.
 #pragma once
 
@@ -12,7 +12,9 @@
 class QButtonGroup;
 class QGroupBox;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace orvanta {
@@ -35,6 +37,11 @@ struct DialogButtons {
 };
 DialogButtons MakeDialogButtons(QWidget* parent, const char* accept_name, const QString& accept_text,
                                 const char* cancel_name, const QString& cancel_text);
+
+// Controls with their objectName (push buttons do not take Enter).
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text);
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text);
+QRadioButton* NamedRadio(QWidget* parent, const char* name, const QString& text);
 
 // Message boxes of the point dialogs (caption "ORVANTA INFO").
 void ShowPointInfo(QWidget* parent, const QString& text);

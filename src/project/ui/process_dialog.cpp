@@ -30,12 +30,6 @@ QLineEdit* NewEdit(QWidget* parent, const char* name, bool read_only = false) {
   return e;
 }
 
-QLabel* NewLabel(QWidget* parent, const char* name, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
-}
-
 QString OneDecimal(double v) { return QString::fromStdString(NumberText(RoundTo(v, -1), UiDecimalSeparator())); }
 
 }  // namespace
@@ -49,7 +43,7 @@ ProcessDialog::ProcessDialog(Workbench& workbench, QWidget* parent) : QDialog(pa
   auto* grid = new QGridLayout;
   name_ = NewEdit(this, "Edit1");
   name_->setMaxLength(AirProcess::kNameCapacity);
-  grid->addWidget(NewLabel(this, "Label1", "NAZWA PRZEMIANY"), 0, 0);
+  grid->addWidget(NamedLabel(this, "Label1", "NAZWA PRZEMIANY"), 0, 0);
   grid->addWidget(name_, 0, 1, 1, 3);
 
   auto* load_start = new QPushButton("WCZYTAJ 1 PUNKT...", this);
@@ -60,10 +54,10 @@ ProcessDialog::ProcessDialog(Workbench& workbench, QWidget* parent) : QDialog(pa
   load_end->setAutoDefault(false);
   start_ = NewEdit(this, "Edit2", true);
   end_ = NewEdit(this, "Edit3", true);
-  start_enthalpy_ = NewLabel(this, "Label2", "");
-  end_enthalpy_ = NewLabel(this, "Label3", "");
-  enthalpy_unit_ = NewLabel(this, "Label7", "kJ/kg");
-  grid->addWidget(NewLabel(this, "Label5", "ENTALPIA"), 1, 2);
+  start_enthalpy_ = NamedLabel(this, "Label2", "");
+  end_enthalpy_ = NamedLabel(this, "Label3", "");
+  enthalpy_unit_ = NamedLabel(this, "Label7", "kJ/kg");
+  grid->addWidget(NamedLabel(this, "Label5", "ENTALPIA"), 1, 2);
   grid->addWidget(enthalpy_unit_, 1, 3);
   grid->addWidget(load_start, 2, 0);
   grid->addWidget(start_, 2, 1);
@@ -84,13 +78,13 @@ ProcessDialog::ProcessDialog(Workbench& workbench, QWidget* parent) : QDialog(pa
   volume_ip_ = NewEdit(flow_box, "Edit6");
   mass_ip_ = NewEdit(flow_box, "Edit7");
   fg->addWidget(by_volume_, 0, 0, 1, 4);
-  fg->addWidget(NewLabel(flow_box, "Label4", "STRUMIEŃ OBJĘTOŚCI"), 1, 0);
+  fg->addWidget(NamedLabel(flow_box, "Label4", "STRUMIEŃ OBJĘTOŚCI"), 1, 0);
   fg->addWidget(volume_si_, 1, 1);
   fg->addWidget(new QLabel("m3/h", flow_box), 1, 2);
   fg->addWidget(volume_ip_, 1, 3);
   fg->addWidget(new QLabel("cfm", flow_box), 1, 4);
   fg->addWidget(by_mass_, 2, 0, 1, 4);
-  fg->addWidget(NewLabel(flow_box, "Label6", "STRUMIEŃ MASY"), 3, 0);
+  fg->addWidget(NamedLabel(flow_box, "Label6", "STRUMIEŃ MASY"), 3, 0);
   fg->addWidget(mass_si_, 3, 1);
   fg->addWidget(new QLabel("kg/h", flow_box), 3, 2);
   fg->addWidget(mass_ip_, 3, 3);

@@ -21,6 +21,7 @@
 #include "app/ui/kit/workbench.h"
 #include "chart/readout.h"
 #include "project/process_list.h"
+#include "project/ui/point_dialog_common.h"
 #include "project/safe_file.h"
 #include "project/ui/process_dialog.h"
 
@@ -87,12 +88,7 @@ ProcessListWindow::ProcessListWindow(Workbench& workbench, ProcessDialog* proces
   auto* delete_action = popup->addAction("Usuń przemianę...");
   delete_action->setObjectName("Usuprzemian1");
 
-  auto button = [this](const char* name, const QString& text) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-  };
+  auto button = [this](const char* name, const QString& text) { return NamedButton(this, name, text); };
   QPushButton* define = button("Button1", "DEFINIUJ PRZEMIANĘ");
   QPushButton* add_point = button("Button3", "DODAJ PUNKT");
   QPushButton* add_epsilon = button("Button4", "DODAJ EPSYLON");

@@ -20,25 +20,6 @@ QLineEdit* NamedEdit(QWidget* parent, const char* name) {
   return e;
 }
 
-QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
-}
-
-QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
-
-QRadioButton* NamedRadio(QWidget* parent, const char* name, const QString& text) {
-  auto* b = new QRadioButton(text, parent);
-  b->setObjectName(name);
-  return b;
-}
-
 QString ShownNumber(double v, int decimals) {
   return QString::fromStdString(NumberText(RoundTo(v, -decimals), UiDecimalSeparator()));
 }

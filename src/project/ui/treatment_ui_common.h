@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "project/treatment_draw.h"
+#include "project/ui/point_dialog_common.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,9 +16,6 @@ class QWidget;
 namespace orvanta {
 
 QLineEdit* NamedEdit(QWidget* parent, const char* name);
-QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text);
-QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text);
-QRadioButton* NamedRadio(QWidget* parent, const char* name, const QString& text);
 
 // v rounded to `decimals` (ties to even) and written as text with the
 // locale's separator.
